@@ -1,0 +1,16 @@
+#include "SingleInstance.h"
+
+#include "Application.h"
+#include "InstanceGuard.h"
+
+void RunSingleInstance(TApplication& application, const std::function<void()>& startUp,
+                       const std::function<void()>& showMainWindow) {
+    InstanceGuard guard(QStringLiteral("PREVINST:") + TApplication::Title());
+    if (guard.TakeLock()) {
+        guard.ListenForShowRequests(showMainWindow);
+        startUp();
+        return;
+    }
+    guard.AskFirstInstanceToShow();
+    application.Terminate();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+class TApplication;
+
+// Runs startUp only in the first running instance. A later start asks the first instance to restore and bring
+// its window to the front, creates no window of its own and returns. A lock that cannot be taken or made counts
+// as another instance.
+void RunSingleInstance(TApplication& application, const std::function<void()>& startUp,
+                       const std::function<void()>& showMainWindow);

@@ -1,0 +1,41 @@
+#include "StartUp.h"
+
+#include "Application.h"
+#include "SingleInstance.h"
+#include "TextCodec.h"
+#include "UBonusF.h"
+#include "UMainF.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> CommandLineArguments() {
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i)
+        arguments.push_back(TextCodec::ToSystem(all[i]));
+    return arguments;
+}
+
+} // namespace
+
+void RunEditor(TApplication& application, Desktop& desktop) {
+    std::unique_ptr<TForm1> form1;
+    const auto startUp = [&] {
+        form1 = std::make_unique<TForm1>(desktop, CommandLineArguments());
+        if (application.Terminated())
+            return;
+        TBonusF bonusF;
+        form1->SetBonusDialog(&bonusF);
+        form1->show();
+        if (!application.Terminated())
+            application.exec();
+    };
+    RunSingleInstance(application, startUp, [&form1] {
+        if (form1)
+            form1->BringToFront();
+    });
+}

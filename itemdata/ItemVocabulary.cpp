@@ -1,0 +1,136 @@
+#include "ItemVocabulary.h"
+
+#include "FileSystem.h"
+#include "Os.h"
+#include "TextCase.h"
+#include "UMisc.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace ItemVocabulary {
+namespace {
+
+constexpr int kMaterial = 0;
+constexpr int kPotion = 1;
+constexpr int kQuest = 2;
+constexpr int kFirstWearable = 10;
+constexpr int kFirstPercentKind = 10;
+
+const std::vector<std::string> kNoKinds;
+
+bool IsWholeNumber(const std::string& text) {
+    const std::size_t digits = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+    if (text.size() == digits)
+        return false;
+    for (std::size_t i = digits; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+int ToInteger(const std::string& text) {
+    if (IsWholeNumber(text)) {
+        errno = 0;
+        const long long value = std::strtoll(text.c_str(), nullptr, 10);
+        if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX)
+            return static_cast<int>(value);
+    }
+    throw std::invalid_argument("\"" + text + "\" is not a valid integer value");
+}
+
+} // namespace
+
+std::uint8_t DialogTypeIndex(TypeIndex type) {
+    return type ? static_cast<std::uint8_t>(*type) : kNoTypeForDialog;
+}
+
+const std::vector<std::string>& ItemTypes() {
+    static const std::vector<std::string> types = {"Material",     "Potion", "Quest",  "Ring",      "Amulet",
+                                                   "Belt",         "Bracer", "Earing", "Gloves",    "Neckackle",
+                                                   "Boots",        "Cape",   "Chest",  "Head",      "LeftHand",
+                                                   "LeftShoulder", "Leg",    "Mask",   "RightHand", "RightShoulder"};
+    return types;
+}
+
+const std::vector<std::string>& PotionKinds() {
+    static const std::vector<std::string> kinds = {"Small Potion MP", "Normal Potion MP", "Small Potion HP",
+                                                   "Normal Potion HP"};
+    return kinds;
+}
+
+const std::vector<std::string>& StatKinds() {
+    static const std::vector<std::string> kinds = {"Defend+",      "Attack+",  "Piercing+", "Heat+",     "Chill+",
+                                                   "Shock+",       "Blast+",   "Poison+",   "Acid+",     "Shadow+",
+                                                   "ResPiercing+", "ResHeat+", "ResChill+", "ResShock+", "ResBlast+",
+                                                   "ResPoison+",   "ResAcid+", "ResShadow+"};
+    return kinds;
+}
+
+TypeIndex FindItemType(const std::string& name) {
+    const auto& types = ItemTypes();
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (SameTextIgnoringCase(types[i], name))
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+bool AllowsBonuses(TypeIndex type) {
+    return !type || (*type != kMaterial && *type != kQuest);
+}
+
+bool NeedsAppearanceFile(TypeIndex type) {
+    return type && *type >= kFirstWearable;
+}
+
+const std::vector<std::string>& BonusKindsFor(std::uint8_t dialogType) {
+    if (dialogType == kPotion)
+        return PotionKinds();
+    if (dialogType > kQuest)
+        return StatKinds();
+    return kNoKinds;
+}
+
+ValueMode ValueModeFor(std::uint8_t dialogType, int kindIndex) {
+    if (dialogType <= kQuest)
+        return {ValueKind::None, "", 0, 6};
+    if (kindIndex >= kFirstPercentKind)
+        return {ValueKind::Percent, "%", 100, 3};
+    return {ValueKind::Plus, "+", 100000, 6};
+}
+
+std::string Encode(const std::string& kind, int value, std::uint8_t dialogType) {
+    return dialogType > kQuest ? kind + std::to_string(value) : kind;
+}
+
+DecodedBonus Decode(const std::string& entry) {
+    const auto plus = entry.find('+');
+    if (plus == std::string::npos)
+        return {entry, std::nullopt};
+    return {entry.substr(0, plus + 1), ToInteger(entry.substr(plus + 1))};
+}
+
+std::vector<std::string> ClassList(const std::string& projectRoot) {
+    std::vector<std::string> classes;
+    const std::string serverFolder = projectRoot + "SERVER" + Os::kPathSeparator;
+    ListFiles(FileSystem::StoredPath(serverFolder) + "*.CLS", 63, classes, false, false, false, true);
+    classes.insert(classes.begin(), "ALL");
+    return classes;
+}
+
+std::string WearableCheck(const std::string& projectRoot, const std::string& itemName, TypeIndex type,
+                          const std::string& className) {
+    if (SameTextIgnoringCase(className, "ALL"))
+        return {};
+    const std::string clientFolder = projectRoot + "CLIENT" + Os::kPathSeparator;
+    const std::string appearanceName = className + itemName + ".FAP";
+    if (!NeedsAppearanceFile(type) || FileSystem::FileExists(clientFolder + appearanceName))
+        return {};
+    return "WARNING! For a wearable item type:\rThe related file \"" + appearanceName + "\" does not exists on\r" +
+           clientFolder + "\rto prevent game problem, automatically revert to \"MATERIAL\" type.";
+}
+
+} // namespace ItemVocabulary

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Desktop.h"
+
+class TApplication;
+
+// The desktop services of a real run, on Qt's message boxes, file dialog and file operations.
+class QtDesktop : public Desktop {
+public:
+    explicit QtDesktop(TApplication& application);
+
+    void ShowMessage(const QString& text) override;
+    std::optional<QString> PickPicture(QWidget* owner, const QString& startFolder) override;
+    void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override;
+    void TerminateApplication() override;
+
+private:
+    TApplication& m_application;
+};

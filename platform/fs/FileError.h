@@ -1,0 +1,19 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The one failure of the file system the editor reports; its message names the file and the reason,
+// such as: Could not save "/games/quest/SERVER/Sword.ITM": No such file or directory.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& action, const std::string& fileName, const std::string& reason);
+
+    const std::string& FileName() const { return m_fileName; }
+
+    // A FileError whose reason is the operating system's text for an errno value.
+    static FileError FromErrno(const std::string& action, const std::string& fileName, int errorNumber);
+
+private:
+    std::string m_fileName;
+};

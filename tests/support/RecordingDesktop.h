@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Desktop.h"
+#include "ShellFileOperation.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+// Desktop services for widget tests: records every message and file operation, answers picture requests from a
+// script, and never opens a window.
+class RecordingDesktop : public Desktop {
+public:
+    struct FileOperation {
+        QString source;
+        QString target;
+        int operation;
+    };
+
+    void ShowMessage(const QString& text) override { messages.append(text); }
+
+    std::optional<QString> PickPicture(QWidget*, const QString& startFolder) override {
+        pictureFolders.append(startFolder);
+        if (scriptedPicks.empty())
+            return std::nullopt;
+        auto pick = scriptedPicks.front();
+        scriptedPicks.pop_front();
+        return pick;
+    }
+
+    void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override {
+        fileOperations.push_back({source, target, operation});
+        if (performFileOperations)
+            ::ShellFileOperation(owner, source, target, operation);
+    }
+
+    void TerminateApplication() override { terminated = true; }
+
+    QStringList messages;
+    QStringList pictureFolders;
+    std::deque<std::optional<QString>> scriptedPicks;
+    std::vector<FileOperation> fileOperations;
+    bool performFileOperations = true;
+    bool terminated = false;
+};
