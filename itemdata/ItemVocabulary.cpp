@@ -78,6 +78,13 @@ TypeIndex FindItemType(const std::string& name) {
     return std::nullopt;
 }
 
+std::string TypeName(TypeIndex type) {
+    const auto& types = ItemTypes();
+    if (!type || *type < 0 || static_cast<std::size_t>(*type) >= types.size())
+        return {};
+    return types[static_cast<std::size_t>(*type)];
+}
+
 bool AllowsBonuses(TypeIndex type) {
     return !type || (*type != kMaterial && *type != kQuest);
 }

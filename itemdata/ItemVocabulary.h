@@ -23,6 +23,9 @@ const std::vector<std::string>& StatKinds();
 // The type whose name equals name without regard to case, or none.
 TypeIndex FindItemType(const std::string& name);
 
+// The name a server data file stores for the type: its name, or the empty text for none.
+std::string TypeName(TypeIndex type);
+
 bool AllowsBonuses(TypeIndex type);
 bool NeedsAppearanceFile(TypeIndex type);
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// An ordered list of text lines read and changed by key, the content of a server data file. A line's name is the
+// text before its first "=", its value the text after that "="; a line without "=" has no name. Names match
+// without regard to letter case and without trimming, the first matching line wins, and every line that is not
+// changed stays exactly as it was. A name or value holding a line break becomes several lines once the text is
+// read back from a file.
+class KeyValueLines {
+public:
+    // With autoAdd, a key that is read or written and missing is appended, as if addIfMissing were given.
+    KeyValueLines(std::vector<std::string> lines, bool autoAdd);
+
+    // The value of the first line named name. When there is none: with add-if-missing (or auto-add) the line
+    // name=0 is appended and "0" returned, else the empty text is returned and nothing changes.
+    std::string ReadValue(const std::string& name, bool addIfMissing);
+
+    // Replaces the first line named name, in place, by name=value spelled as given. When there is none: with
+    // add-if-missing (or auto-add) that line is appended, else nothing changes.
+    void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
+
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    bool AutoAdd() const { return m_autoAdd; }
+
+private:
+    static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
+
+    // The index of the first line named name, or kMissing; one pass over the lines.
+    std::size_t FindLine(const std::string& name) const;
+
+    std::vector<std::string> m_lines;
+    bool m_autoAdd;
+};

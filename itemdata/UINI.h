@@ -1,0 +1,37 @@
+#pragma once
+
+#include "KeyValueLines.h"
+
+#include <string>
+#include <vector>
+
+// The key=value store: the only reader and writer of server data files. It holds the whole file as lines in
+// memory and reads and sets values by key (see KeyValueLines); there are no sections, comments or trimming.
+class TINI {
+public:
+    // Create: loads the file's lines when the file exists (found whatever its letter case); a missing file gives
+    // no lines. With autoAdd, missing keys that are read or written are appended and the destructor saves.
+    // Raises FileError when an existing file cannot be read.
+    TINI(const std::string& fileName, bool autoAdd);
+
+    // Saves when auto-add is on. A destructor must not throw, so a failing save is ignored here: the saver calls
+    // SaveFile first, which reports the same failure.
+    ~TINI();
+
+    TINI(const TINI&) = delete;
+    TINI& operator=(const TINI&) = delete;
+
+    std::string ReadValue(const std::string& name, bool addIfMissing);
+    void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
+
+    // Replaces the file by the lines, each ended by CR LF, crash-safe: the file then holds either its old or its
+    // new content. Raises FileError; an existing file is then untouched.
+    void SaveFile() const;
+
+    const std::vector<std::string>& Lines() const { return m_lines.Lines(); }
+    const std::string& FileName() const { return m_fileName; }
+
+private:
+    std::string m_fileName;
+    KeyValueLines m_lines;
+};

@@ -1,0 +1,33 @@
+#include "ProjectFolder.h"
+
+#include "FileSystem.h"
+#include "Os.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+void ProjectFolder::CopyQuest() const {
+    fs::copy(fs::path(BRINDLE_SOURCE_DIR) / "examples" / "Quest", fs::path(Root()), fs::copy_options::recursive);
+}
+
+void ProjectFolder::BlockSaveOf(const std::string& relative) const {
+    const std::string stored = FileSystem::StoredPath(Path(relative));
+    fs::create_directory(fs::path(stored + ".~" + std::to_string(Os::ProcessId()) + ".tmp"));
+}
+
+std::vector<std::string> ProjectFolder::Entries(const std::string& relative) const {
+    std::vector<std::string> names;
+    for (const auto& entry : FileSystem::ListFolder(Path(relative)))
+        names.push_back(entry.name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string CrLfText(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TempFolder.h"
+
+#include <string>
+#include <vector>
+
+// A temporary project folder for the item file tests, empty or holding a copy of the Quest sample project.
+class ProjectFolder : public TempFolder {
+public:
+    // Copies examples/Quest (SERVER, CLIENT, RESOURCES) into the folder.
+    void CopyQuest() const;
+
+    // Stands a folder where the crash-safe save of file writes its temporary file, so that the save fails before
+    // it touches file.
+    void BlockSaveOf(const std::string& relative) const;
+
+    // The entries of a folder, sorted by name.
+    std::vector<std::string> Entries(const std::string& relative) const;
+};
+
+// The bytes a text file holds when each of lines is ended by CR LF.
+std::string CrLfText(const std::vector<std::string>& lines);
