@@ -1,0 +1,284 @@
+#include "FileError.h"
+#include "ItemFiles.h"
+#include "ProjectFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+// Copies like the desktop's shell operation does, and remembers what it was asked.
+class RecordingCopier : public IconCopier {
+public:
+    struct Copy {
+        std::string source, target;
+    };
+
+    void CopyIcon(const std::string& source, const std::string& target) override {
+        copies.push_back({source, target});
+        if (failing)
+            throw FileError("copy", source, "the disk is full");
+        std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+    }
+
+    std::vector<Copy> copies;
+    bool failing = false;
+};
+
+struct FixUpCase {
+    std::string price, stack;
+    std::string fixedPrice, fixedStack;
+    std::vector<std::string> messages;
+};
+
+std::ostream& operator<<(std::ostream& out, const FixUpCase& fixUp) {
+    return out << "price \"" << fixUp.price << "\", stack \"" << fixUp.stack << "\"";
+}
+
+const std::string kPriceMessage = "Price value is empty, set to Price=0";
+const std::string kStackMessage = "Stack value is empty or less than 1, set to Stack=1";
+
+const FixUpCase kFixUpCases[] = {
+    {"", "", "0", "1", {kPriceMessage, kStackMessage}},
+    {"", "5", "0", "5", {kPriceMessage}},
+    {"10", "0", "10", "1", {kStackMessage}},
+    {"10", "00", "10", "1", {kStackMessage}},
+    {"10", "01", "10", "01", {}},
+    {"0", "1", "0", "1", {}},
+    {" ", " ", " ", " ", {}},
+    {"x", "-3", "x", "-3", {}},
+    {"10", "0 ", "10", "0 ", {}},
+};
+
+class FixUpTest : public testing::TestWithParam<FixUpCase> {};
+
+TEST_P(FixUpTest, SetsEmptyPriceAndLowStackWithTheirMessages) {
+    const FixUpCase& fixUp = GetParam();
+    std::string price = fixUp.price;
+    std::string stack = fixUp.stack;
+    EXPECT_EQ(FixUpPriceAndStack(price, stack), fixUp.messages);
+    EXPECT_EQ(price, fixUp.fixedPrice);
+    EXPECT_EQ(stack, fixUp.fixedStack);
+}
+
+INSTANTIATE_TEST_SUITE_P(PriceAndStack, FixUpTest, testing::ValuesIn(kFixUpCases));
+
+} // namespace
+
+class ItemSaveTest : public testing::Test {
+protected:
+    ItemToSave Item(const std::string& itemName) {
+        ItemToSave item;
+        item.projectRoot = project.Root();
+        item.itemName = itemName;
+        item.type = 0;
+        item.price = "0";
+        item.stack = "1";
+        return item;
+    }
+
+    void Save(const ItemToSave& item) { SaveItem(item, copier); }
+
+    ProjectFolder project;
+    RecordingCopier copier;
+};
+
+TEST_F(ItemSaveTest, AnItemWithoutServerFileIsSavedAsExactlyTheFiveKeys) {
+    project.CopyQuest();
+    const LoadedItem loaded = LoadItem(project.Root(), "Lamp");
+    ASSERT_FALSE(loaded.server);
+    ItemToSave item = Item("Lamp");
+    item.price.clear();
+    item.stack.clear();
+    FixUpPriceAndStack(item.price, item.stack);
+    Save(item);
+    EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
+    EXPECT_EQ(project.Read("CLIENT/Lamp.ITM"), "");
+    EXPECT_TRUE(copier.copies.empty());
+}
+
+TEST_F(ItemSaveTest, ANewFileHoldsTheFiveKeysInTheirOrder) {
+    project.CopyQuest();
+    ItemToSave item = Item("Band");
+    item.type = 3;
+    item.className = "ALL";
+    item.price = "1500";
+    item.bonuses = {"Attack+25", "ResHeat+10"};
+    Save(item);
+    EXPECT_EQ(project.Read("SERVER/Band.ITM"),
+              "Type=Ring\r\nBonus=Attack+25,ResHeat+10\r\nPrice=1500\r\nClass=ALL\r\nStack=1\r\n");
+    item.type = std::nullopt;
+    Save(item);
+    EXPECT_EQ(project.Read("SERVER/Band.ITM"),
+              "Type=\r\nBonus=Attack+25,ResHeat+10\r\nPrice=1500\r\nClass=ALL\r\nStack=1\r\n");
+}
+
+TEST_F(ItemSaveTest, AnEmptyBonusValueSurvivesLoadingAndSavingAgain) {
+    project.CopyQuest();
+    Save(Item("Lamp"));
+    const std::string first = project.Read("SERVER/Lamp.ITM");
+    EXPECT_NE(first.find("\r\nBonus=\r\n"), std::string::npos);
+    const LoadedItem loaded = LoadItem(project.Root(), "Lamp");
+    ASSERT_TRUE(loaded.server);
+    EXPECT_EQ(loaded.server->bonuses, std::vector<std::string>{""});
+    ItemToSave again = Item("Lamp");
+    again.bonuses = loaded.server->bonuses;
+    again.className = loaded.server->className.value_or("");
+    Save(again);
+    EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), first);
+}
+
+TEST_F(ItemSaveTest, AnExistingFileKeepsItsOtherLinesInPlaceAndGainsMissingKeysInOrder) {
+    project.Write("SERVER/Draught.ITM", "type=Potion\r\nWeight=3\r\n; brewed in spring\r\nSTACK=4\r\n");
+    project.MakeFolder("CLIENT");
+    const LoadedItem loaded = LoadItem(project.Root(), "Draught");
+    ASSERT_TRUE(loaded.server);
+    ASSERT_EQ(loaded.server->type, ItemVocabulary::TypeIndex(1));
+    ItemToSave item = Item("Draught");
+    item.type = loaded.server->type;
+    item.stack = loaded.server->stack;
+    item.bonuses = {"Small Potion HP"};
+    Save(item);
+    EXPECT_EQ(project.Read("SERVER/Draught.ITM"), "Type=Potion\r\nWeight=3\r\n; brewed in spring\r\nStack=4\r\n"
+                                                  "Bonus=Small Potion HP\r\nPrice=0\r\nClass=\r\n");
+}
+
+TEST_F(ItemSaveTest, ANewStaffFromAPickedPictureWritesThreeFiles) {
+    project.CopyQuest();
+    const std::vector<std::string> initialDescription = {
+        "Write description of current item, this ", "desciption will appear when player ",
+        "select this item in game. Player like ", "to know story or explanation of an ", "item..."};
+    ItemToSave item = Item("Staff");
+    item.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    item.descriptionLines = initialDescription;
+    Save(item);
+    EXPECT_TRUE(project.Exists("SERVER/Staff.ITM"));
+    EXPECT_EQ(project.Read("CLIENT/Staff.ITM"), CrLfText(initialDescription));
+    ASSERT_EQ(copier.copies.size(), 1u);
+    EXPECT_EQ(copier.copies[0].source, project.Path("RESOURCES/Staff.bmp"));
+    EXPECT_EQ(copier.copies[0].target, project.Path("CLIENT/Staff.BMP"));
+    EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), project.Read("RESOURCES/Staff.bmp"));
+    const LoadedItem reloaded = LoadItem(project.Root(), "Staff");
+    EXPECT_TRUE(reloaded.messages.empty());
+    EXPECT_EQ(reloaded.description, initialDescription);
+}
+
+TEST_F(ItemSaveTest, ThePickedPictureIsCopiedEvenWhenItsNameHasTwoDots) {
+    project.MakeFolder("SERVER");
+    project.MakeFolder("CLIENT");
+    project.Write("RESOURCES/Long.Sword.bmp", "BM long sword");
+    project.Write("RESOURCES/Long.bmp", "BM another picture");
+    ItemToSave item = Item("Long");
+    item.pickedIcon = project.Path("RESOURCES/Long.Sword.bmp");
+    Save(item);
+    EXPECT_EQ(project.Read("CLIENT/Long.BMP"), "BM long sword");
+}
+
+TEST_F(ItemSaveTest, APickedPictureThatIsGoneOrIsTheTargetIsNotCopied) {
+    project.MakeFolder("SERVER");
+    project.Write("CLIENT/Staff.BMP", "BM old");
+    ItemToSave item = Item("Staff");
+    item.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    Save(item);
+    EXPECT_TRUE(copier.copies.empty()) << "the picked file no longer exists";
+    item.pickedIcon = project.Path("client/staff.bmp");
+    Save(item);
+    EXPECT_TRUE(copier.copies.empty()) << "the picked file already is the item's icon";
+    EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), "BM old");
+    EXPECT_TRUE(project.Exists("CLIENT/Staff.ITM"));
+}
+
+TEST_F(ItemSaveTest, TheIconReplacesACaseVariantInsteadOfStandingBesideIt) {
+    project.MakeFolder("server");
+    project.Write("client/staff.bmp", "BM old");
+    project.Write("RESOURCES/STAFF.BMP", "BM new");
+    ItemToSave item = Item("Staff");
+    item.pickedIcon = project.Path("resources/staff.bmp");
+    Save(item);
+    EXPECT_EQ(project.Entries("client"), (std::vector<std::string>{"Staff.ITM", "staff.bmp"}));
+    EXPECT_EQ(project.Read("client/staff.bmp"), "BM new");
+    EXPECT_EQ(project.Entries(""), (std::vector<std::string>{"RESOURCES", "client", "server"}));
+}
+
+TEST_F(ItemSaveTest, TheDescriptionIsWrittenWithCrLfAndWithoutAnEmptyLastLine) {
+    project.MakeFolder("SERVER");
+    project.MakeFolder("CLIENT");
+    const struct {
+        std::vector<std::string> lines;
+        std::string bytes;
+    } cases[] = {
+        {{"A sharp ", "blade."}, "A sharp \r\nblade.\r\n"},
+        {{"A sharp", "blade.", ""}, "A sharp\r\nblade.\r\n"},
+        {{"A sharp", "", ""}, "A sharp\r\n\r\n"},
+        {{"", "blade."}, "\r\nblade.\r\n"},
+        {{""}, ""},
+        {{}, ""},
+    };
+    for (const auto& description : cases) {
+        ItemToSave item = Item("Sword");
+        item.descriptionLines = description.lines;
+        Save(item);
+        EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), description.bytes);
+    }
+}
+
+TEST_F(ItemSaveTest, AWindows1252DescriptionComesBackByteForByte) {
+    project.CopyQuest();
+    const std::string bytes = "Caf\xE9 cr\xE8me \x80 5\r\n\xAB"
+                              "Ancient\xBB map \x96 na\xEFve\r\n";
+    project.Write("CLIENT/AncientMap.ITM", bytes);
+    const LoadedItem loaded = LoadItem(project.Root(), "AncientMap");
+    ASSERT_TRUE(loaded.description);
+    ItemToSave item = Item("AncientMap");
+    item.descriptionLines = *loaded.description;
+    Save(item);
+    EXPECT_EQ(project.Read("CLIENT/AncientMap.ITM"), bytes);
+}
+
+TEST_F(ItemSaveTest, AProjectWithoutServerFolderFailsFirstAndTouchesNothing) {
+    project.Write("CLIENT/Sword.ITM", "Old description.\r\n");
+    project.Write("RESOURCES/Sword.bmp", "BM");
+    ItemToSave item = Item("Sword");
+    item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
+    item.descriptionLines = {"New description."};
+    try {
+        Save(item);
+        FAIL() << "the server file cannot be written";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.FileName(), project.Path("SERVER/Sword.ITM"));
+    }
+    EXPECT_EQ(project.Entries(""), (std::vector<std::string>{"CLIENT", "RESOURCES"}));
+    EXPECT_EQ(project.Entries("CLIENT"), std::vector<std::string>{"Sword.ITM"});
+    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n");
+    EXPECT_TRUE(copier.copies.empty());
+}
+
+TEST_F(ItemSaveTest, AFailingStepKeepsTheEarlierStepsAndSkipsTheLaterOnes) {
+    project.MakeFolder("SERVER");
+    project.Write("CLIENT/Sword.ITM", "Old description.\r\n");
+    project.Write("RESOURCES/Sword.bmp", "BM");
+    ItemToSave item = Item("Sword");
+    item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
+    item.descriptionLines = {"New description."};
+    copier.failing = true;
+    EXPECT_THROW(Save(item), FileError);
+    EXPECT_TRUE(project.Exists("SERVER/Sword.ITM")) << "the server file stays written";
+    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n") << "the description is not written";
+
+    copier.failing = false;
+    project.BlockSaveOf("CLIENT/Sword.ITM");
+    EXPECT_THROW(Save(item), FileError);
+    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n") << "a failed write leaves the old file whole";
+    EXPECT_EQ(project.Read("CLIENT/Sword.BMP"), "BM");
+}
+
+TEST_F(ItemSaveTest, AProjectWithoutClientFolderKeepsTheServerFile) {
+    project.MakeFolder("SERVER");
+    ItemToSave item = Item("Sword");
+    item.descriptionLines = {"Sharp."};
+    EXPECT_THROW(Save(item), FileError);
+    EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
+    EXPECT_EQ(project.Entries(""), std::vector<std::string>{"SERVER"});
+}
