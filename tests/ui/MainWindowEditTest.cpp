@@ -1,0 +1,124 @@
+// Editing on the item sheet: the hover captions, the digit fields, the wearable check and the bonus commands.
+#include "MainWindowFixture.h"
+
+#include "BonusSpinEdit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+TEST_F(MainWindowTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
+    OpenItem("RubyRing.ITM");
+    for (const char* name : {"Image_Add", "Image_Edit", "Image_Remove", "Image_SAVE", "Image_EXIT"})
+        EXPECT_FALSE(Lit(name)) << name << " starts hidden";
+    MovePointer({473, 220});
+    EXPECT_FALSE(Lit("Image_Add")) << "the left edge does not count";
+    MovePointer({474, 220});
+    EXPECT_TRUE(Lit("Image_Add"));
+    MovePointer({500, 390});
+    EXPECT_FALSE(Lit("Image_Add"));
+    EXPECT_TRUE(Lit("Image_EXIT"));
+    MovePointer({300, 300});
+    EXPECT_FALSE(Lit("Image_EXIT")) << "the bonus list puts every caption out";
+    MovePointer({600, 100});
+    EXPECT_FALSE(Lit("Image_EXIT"));
+}
+
+TEST_F(MainWindowTest, ALitCaptionStaysLitUntilThePointerMovesOverTheBackgroundAgain) {
+    OpenItem("RubyRing.ITM");
+    MovePointer({520, 222});
+    ASSERT_TRUE(Lit("Image_Add"));
+    MovePointer({520, 225});
+    EXPECT_TRUE(Lit("Image_Add")) << "moving over the shown button keeps it";
+    MovePointer({350, 160});
+    EXPECT_TRUE(Lit("Image_Add")) << "moving onto another control leaves it lit";
+}
+
+TEST_F(MainWindowTest, PriceAndStackTakeDigitsOnly) {
+    OpenItem("RubyRing.ITM");
+    Price().clear();
+    QTest::keyClicks(&Price(), QStringLiteral("12a3"));
+    EXPECT_EQ(Price().text(), QStringLiteral("123"));
+    QTest::keyClick(&Price(), Qt::Key_Backspace);
+    EXPECT_EQ(Price().text(), QStringLiteral("12"));
+    Stack().clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("4b5"));
+    Stack().paste();
+    EXPECT_EQ(Stack().text(), QStringLiteral("45"));
+}
+
+TEST_F(MainWindowTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
+    OpenItem("BronzeHelm.ITM");
+    EXPECT_EQ(Type().currentText(), QStringLiteral("Head"));
+    const int mage = Class().findText(QStringLiteral("Mage"));
+    Class().setCurrentIndex(mage);
+    emit Class().activated(mage);
+    const QString client = QString::fromStdString(project.Path("Quest/CLIENT/"));
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0], QStringLiteral("WARNING! For a wearable item type:\rThe related file "
+                                                  "\"MageBronzeHelm.FAP\" does not exists on\r") +
+                                       client +
+                                       QStringLiteral("\rto prevent game problem, automatically revert to "
+                                                      "\"MATERIAL\" type."));
+    EXPECT_EQ(Type().currentText(), QStringLiteral("Material"));
+    const int warrior = Class().findText(QStringLiteral("Warrior"));
+    Class().setCurrentIndex(warrior);
+    emit Class().activated(warrior);
+    const int cape = Type().findText(QStringLiteral("Cape"));
+    Type().setCurrentIndex(cape);
+    emit Type().activated(cape);
+    EXPECT_EQ(desktop.messages.size(), 1) << "Warrior has no appearance file for a cape, but Material needs none";
+}
+
+TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
+    OpenItem("RubyRing.ITM");
+    OnBonusDialog([](TBonusF&) { FAIL() << "nothing selected: no dialog"; });
+    ClickCommand("Image_Edit");
+    Bonuses().setCurrentRow(1);
+    QString shownKind;
+    int shownValue = -1;
+    OnBonusDialog([&](TBonusF& dialog) {
+        shownKind = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+        auto* number = dialog.findChild<TBonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+        shownValue = number->Value();
+        number->selectAll();
+        QTest::keyClicks(number, QStringLiteral("35"));
+    });
+    ClickCommand("Image_Edit");
+    EXPECT_EQ(shownKind, QStringLiteral("ResHeat+"));
+    EXPECT_EQ(shownValue, 10);
+    EXPECT_EQ(BonusTexts(), (QStringList{"Attack+25", "ResHeat+35"}));
+    Bonuses().setCurrentRow(0);
+    ClickCommand("Image_Remove");
+    EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"});
+}
+
+TEST_F(MainWindowTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {
+    project.Write("Quest/SERVER/RubyRing.ITM", "Type=Ring\r\nBonus=Attack+12x\r\n");
+    OpenItem("RubyRing.ITM");
+    Bonuses().setCurrentRow(0);
+    OnBonusDialog([](TBonusF&) { FAIL() << "the dialog must not open"; });
+    ClickCommand("Image_Edit");
+    EXPECT_EQ(desktop.messages.back(), QStringLiteral("\"12x\" is not a valid integer value"));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
+    OpenItem("AncientMap.ITM");
+    OnBonusDialog([](TBonusF&) { FAIL() << "no dialog for a quest item"; });
+    ClickCommand("Image_Add");
+    EXPECT_EQ(desktop.messages.back(), QStringLiteral("Can not add bonus to this certain item type"));
+    EXPECT_EQ(BonusTexts(), QStringList{""});
+
+    project.Write("Quest/SERVER/Odd.ITM", "Type=Trinket\r\nBonus=\r\n");
+    OpenItem("Odd.ITM");
+    EXPECT_EQ(Type().currentIndex(), -1);
+    QStringList offered;
+    OnBonusDialog([&](TBonusF& dialog) {
+        auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        for (int i = 0; i < kinds->count(); ++i)
+            offered << kinds->itemText(i);
+    });
+    ClickCommand("Image_Add");
+    EXPECT_EQ(offered.size(), 18) << "an item without a type is offered the stat kinds";
+}

@@ -1,0 +1,60 @@
+#include "MainWindowFixture.h"
+
+#include "Application.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+MainWindowTest::MainWindowTest() {
+    std::filesystem::copy(BRINDLE_SAMPLE_PROJECT, project.Path("Quest"), std::filesystem::copy_options::recursive);
+    static_cast<TApplication*>(QCoreApplication::instance())->SetErrorDesktop(&desktop);
+}
+
+TForm1& MainWindowTest::Open(const std::vector<std::string>& arguments) {
+    form = std::make_unique<TForm1>(desktop, arguments);
+    form->SetBonusDialog(&bonusDialog);
+    form->show();
+    QCoreApplication::processEvents();
+    return *form;
+}
+
+void MainWindowTest::MovePointer(const QPoint& point) {
+    QWidget* target = form->childAt(point);
+    QTest::mouseMove(target ? target : form.get(), target ? target->mapFrom(form.get(), point) : point);
+    QCoreApplication::processEvents();
+}
+
+void MainWindowTest::ClickCommand(const char* buttonName) {
+    QWidget& button = Child<QWidget>(buttonName);
+    // The pointer may already rest there from an earlier window: arrive from a neighbouring pixel.
+    MovePointer(button.geometry().center() - QPoint(1, 1));
+    MovePointer(button.geometry().center());
+    ASSERT_TRUE(button.isVisible()) << buttonName << " must light up under the pointer";
+    QTest::mouseClick(&button, Qt::LeftButton);
+}
+
+void MainWindowTest::OnBonusDialog(std::function<void(TBonusF&)> drive, bool confirm) {
+    bonusDialog.SetModalRunner([this, drive, confirm](TBonusF& shown) {
+        ++bonusDialogRuns;
+        drive(shown);
+        QTest::mouseClick(shown.findChild<QPushButton*>(QLatin1String(confirm ? "BitBtn1" : "BitBtn2")),
+                          Qt::LeftButton);
+        return shown.result() == QDialog::Accepted;
+    });
+}
+
+QStringList MainWindowTest::BonusTexts() {
+    QStringList texts;
+    for (int row = 0; row < Bonuses().count(); ++row)
+        texts << Bonuses().item(row)->text();
+    return texts;
+}
+
+std::string MainWindowTest::Sample(const std::string& relative) const {
+    std::ifstream in(std::filesystem::path(BRINDLE_SAMPLE_PROJECT) / relative, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}

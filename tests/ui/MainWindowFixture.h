@@ -1,0 +1,60 @@
+#pragma once
+
+#include "RecordingDesktop.h"
+#include "TempFolder.h"
+#include "UBonusF.h"
+#include "UMainF.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+// The item editor window on a scratch copy of the sample project, with recorded desktop services and the bonus
+// dialog driven through its modal-runner seam.
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest();
+
+    // Creates the window with these arguments and shows it, which loads or starts the item.
+    TForm1& Open(const std::vector<std::string>& arguments);
+    TForm1& OpenItem(const std::string& itemFile) { return Open({project.Path("Quest/" + itemFile)}); }
+
+    // Moves the pointer over the background to point, in the window's client coordinates.
+    void MovePointer(const QPoint& point);
+    // Clicks a command's caption the way the user does: pointing at it lights it, then the click.
+    void ClickCommand(const char* buttonName);
+    // The next bonus dialog run: drive acts on the shown dialog, then it is confirmed (or cancelled).
+    void OnBonusDialog(std::function<void(TBonusF&)> drive, bool confirm = true);
+
+    QComboBox& Type() { return Child<QComboBox>("ComboBox1"); }
+    QComboBox& Class() { return Child<QComboBox>("ComboBox2"); }
+    QLineEdit& Price() { return Child<QLineEdit>("Edit1"); }
+    QLineEdit& Stack() { return Child<QLineEdit>("Edit2"); }
+    QListWidget& Bonuses() { return Child<QListWidget>("ListBox1"); }
+    QStringList BonusTexts();
+    bool Lit(const char* buttonName) { return Child<QWidget>(buttonName).isVisible(); }
+
+    template <typename T> T& Child(const char* name) {
+        T* child = form->findChild<T*>(QLatin1String(name));
+        if (!child)
+            throw std::runtime_error(std::string("no control ") + name);
+        return *child;
+    }
+
+    std::string Sample(const std::string& relative) const;
+
+    TempFolder project;
+    RecordingDesktop desktop;
+    TBonusF bonusDialog;
+    int bonusDialogRuns = 0;
+    std::unique_ptr<TForm1> form;
+};

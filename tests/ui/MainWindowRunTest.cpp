@@ -1,0 +1,149 @@
+// Whole editing runs through the item editor window: load, edit, save, new items and missing files.
+#include "MainWindowFixture.h"
+
+#include "BonusSpinEdit.h"
+
+#include <QTest>
+
+namespace {
+
+const std::string kInitialDescription = "Write description of current item, this \r\n"
+                                        "desciption will appear when player \r\n"
+                                        "select this item in game. Player like \r\n"
+                                        "to know story or explanation of an \r\n"
+                                        "item...\r\n";
+
+void ChooseKindAndValue(TBonusF& dialog, const char* kind, const char* value) {
+    auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    kinds->setCurrentIndex(kinds->findText(QLatin1String(kind)));
+    auto* number = dialog.findChild<TBonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+    number->selectAll();
+    QTest::keyClicks(number, QLatin1String(value));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheTypicalRunEditsAndSavesAnExistingItem) {
+    OpenItem("RubyRing.ITM");
+    EXPECT_EQ(Child<QLabel>("Label3").text(), QStringLiteral("RubyRing"));
+    EXPECT_EQ(Type().currentText(), QStringLiteral("Ring"));
+    EXPECT_EQ(Class().currentText(), QStringLiteral("ALL"));
+    EXPECT_EQ(Price().text(), QStringLiteral("1500"));
+    EXPECT_EQ(BonusTexts(), (QStringList{"Attack+25", "ResHeat+10"}));
+    EXPECT_FALSE(Child<QLabel>("Image1").pixmap().isNull());
+    EXPECT_TRUE(desktop.messages.isEmpty());
+
+    Price().selectAll();
+    QTest::keyClicks(&Price(), QStringLiteral("1750"));
+    OnBonusDialog([](TBonusF& dialog) { ChooseKindAndValue(dialog, "Attack+", "25"); });
+    ClickCommand("Image_Add");
+    ClickCommand("Image_SAVE");
+
+    EXPECT_EQ(
+        project.Read("Quest/SERVER/RubyRing.ITM"),
+        "Type=Ring\r\nBonus=Attack+25,ResHeat+10,Attack+25\r\nPrice=1750\r\nClass=ALL\r\nWeight=1\r\nStack=1\r\n");
+    EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.ITM"), Sample("CLIENT/RubyRing.ITM"));
+    EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.BMP"), Sample("CLIENT/RubyRing.BMP"));
+    EXPECT_FALSE(form->isVisible()) << "Save closes the window";
+}
+
+TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
+    desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/Staff.bmp")));
+    Open({project.Path("Quest")});
+    EXPECT_EQ(desktop.pictureFolders, QStringList{QString::fromStdString(project.Path("Quest/RESOURCES/"))});
+    EXPECT_EQ(Child<QLabel>("Label3").text(), QStringLiteral("Staff"));
+    EXPECT_EQ(Class().currentText(), QStringLiteral("ALL"));
+    EXPECT_EQ(Class().count(), 3);
+    EXPECT_EQ(form->IconSourceFolder(), project.Path("Quest/RESOURCES/"));
+    EXPECT_FALSE(Child<QLabel>("Image1").pixmap().isNull());
+
+    ClickCommand("Image_SAVE");
+    EXPECT_EQ(project.Read("Quest/SERVER/Staff.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=ALL\r\nStack=1\r\n");
+    EXPECT_EQ(project.Read("Quest/CLIENT/Staff.ITM"), kInitialDescription);
+    EXPECT_EQ(project.Read("Quest/CLIENT/Staff.BMP"), Sample("RESOURCES/Staff.bmp"));
+    ASSERT_EQ(desktop.fileOperations.size(), 1u);
+    EXPECT_EQ(desktop.fileOperations[0].operation, 2);
+}
+
+TEST_F(MainWindowTest, CancellingThePictureEndsTheRun) {
+    Open({project.Path("Quest")});
+    EXPECT_TRUE(desktop.terminated);
+    EXPECT_TRUE(form->ItemName().empty());
+}
+
+TEST_F(MainWindowTest, NoArgumentTellsTheUserAndEnds) {
+    form = std::make_unique<TForm1>(desktop, std::vector<std::string>{});
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].startsWith(QStringLiteral("Use \"Quorvane\" to run this program!\r")));
+    EXPECT_TRUE(desktop.terminated);
+}
+
+TEST_F(MainWindowTest, MissingFilesAreReportedInOrderAndTheSaveWritesFiveLines) {
+    OpenItem("Sword.ITM");
+    const QString root = QString::fromStdString(project.Path("Quest/"));
+    const QChar sep = QString::fromStdString(project.Path("/")).back();
+    EXPECT_EQ(
+        desktop.messages,
+        (QStringList{QStringLiteral("Item DATA file = ") + root + "SERVER" + sep + "Sword.ITM does not exists!",
+                     QStringLiteral("Item DESCRIPTION file = ") + root + "CLIENT" + sep + "Sword.ITM does not exists!",
+                     QStringLiteral("Item ICON file = ") + root + "CLIENT" + sep + "Sword.BMP does not exists!"}));
+    EXPECT_EQ(Class().count(), 0);
+    ClickCommand("Image_SAVE");
+    EXPECT_EQ(project.Read("Quest/SERVER/Sword.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
+    EXPECT_EQ(project.Read("Quest/CLIENT/Sword.ITM"), kInitialDescription);
+    EXPECT_FALSE(project.Exists("Quest/CLIENT/Sword.BMP"));
+}
+
+TEST_F(MainWindowTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
+    project.Write("Quest/SERVER/Lost.ITM", "Type=Ring\r\nStack=0\r\n");
+    std::filesystem::remove_all(project.Path("Quest/CLIENT"));
+    OpenItem("Lost.ITM");
+    desktop.messages.clear();
+    ClickCommand("Image_SAVE");
+    ASSERT_EQ(desktop.messages.size(), 3);
+    EXPECT_EQ(desktop.messages[0], QStringLiteral("Price value is empty, set to Price=0"));
+    EXPECT_EQ(desktop.messages[1], QStringLiteral("Stack value is empty or less than 1, set to Stack=1"));
+    EXPECT_TRUE(desktop.messages[2].contains(QStringLiteral("Lost.ITM"))) << desktop.messages[2].toStdString();
+    EXPECT_EQ(project.Read("Quest/SERVER/Lost.ITM"), "Type=Ring\r\nStack=1\r\nBonus=\r\nPrice=0\r\nClass=\r\n")
+        << "the server file is written before the description fails";
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(Stack().text(), QStringLiteral("1"));
+    EXPECT_FALSE(project.Exists("Quest/CLIENT"));
+}
+
+TEST_F(MainWindowTest, ExitLeavesEveryFileUntouched) {
+    OpenItem("BronzeHelm.ITM");
+    Price().selectAll();
+    QTest::keyClicks(&Price(), QStringLiteral("99"));
+    ClickCommand("Image_EXIT");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(project.Read("Quest/SERVER/BronzeHelm.ITM"), Sample("SERVER/BronzeHelm.ITM"));
+    EXPECT_EQ(project.Read("Quest/CLIENT/BronzeHelm.ITM"), Sample("CLIENT/BronzeHelm.ITM"));
+}
+
+TEST_F(MainWindowTest, ALongDescriptionLineIsSavedAsItsWrappedPieces) {
+    project.Write("Quest/CLIENT/RubyRing.ITM",
+                  "The ring was forged in the deep halls of the mountain kings and carried by many heroes\r\n");
+    OpenItem("RubyRing.ITM");
+    ClickCommand("Image_SAVE");
+    const std::string saved = project.Read("Quest/CLIENT/RubyRing.ITM");
+    std::string joined;
+    int lines = 0;
+    for (std::size_t start = 0, end; (end = saved.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        joined += saved.substr(start, end - start);
+        ++lines;
+    }
+    EXPECT_GT(lines, 1);
+    EXPECT_EQ(joined, "The ring was forged in the deep halls of the mountain kings and carried by many heroes");
+    EXPECT_EQ(saved.find(" \r\n") != std::string::npos, true) << "the blank at a wrap stays at the piece's end";
+}
+
+TEST_F(MainWindowTest, AWindowsDescriptionIsSavedBackByteForByte) {
+    const std::string windows = "Caf\xE9 du \x93Roi\x94 \x80 5\r\nSecond line\r\n";
+    project.Write("Quest/CLIENT/RubyRing.ITM", windows);
+    OpenItem("RubyRing.ITM");
+    EXPECT_TRUE(
+        Child<QPlainTextEdit>("Memo1").toPlainText().startsWith(QStringLiteral("Caf\u00E9 du \u201CRoi\u201D")));
+    ClickCommand("Image_SAVE");
+    EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.ITM"), windows);
+}

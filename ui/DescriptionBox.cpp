@@ -1,0 +1,41 @@
+#include "DescriptionBox.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+
+DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName(QStringLiteral("Memo1"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDocumentMargin(2);
+}
+
+QStringList DescriptionBox::DisplayedLines() const {
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
+    QStringList lines;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (layout)
+            layout->ensureBlockLayout(block);
+        const QString text = block.text();
+        const QTextLayout* textLayout = block.layout();
+        if (!textLayout || textLayout->lineCount() == 0) {
+            lines.append(text);
+            continue;
+        }
+        for (int i = 0; i < textLayout->lineCount(); ++i) {
+            const QTextLine line = textLayout->lineAt(i);
+            lines.append(text.mid(line.textStart(), line.textLength()));
+        }
+    }
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+void DescriptionBox::SetLines(const QStringList& lines) {
+    setPlainText(lines.join(QLatin1Char('\n')));
+}

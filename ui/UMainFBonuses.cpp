@@ -1,0 +1,74 @@
+// The item editor window: adding, editing and removing the item's bonuses through the bonus dialog.
+#include "UMainF.h"
+
+#include "Desktop.h"
+#include "UBonusF.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace {
+
+// Each list entry keeps the bytes it was read from, so an untouched entry is saved exactly as it was.
+constexpr int kEntryBytesRole = Qt::UserRole;
+
+std::string EntryBytes(const QListWidgetItem* item) {
+    const QByteArray bytes = item->data(kEntryBytesRole).toByteArray();
+    const FileText loaded{bytes.toStdString(), TextCodec::FromSystem(bytes.toStdString())};
+    return loaded.BytesFor(item->text());
+}
+
+} // namespace
+
+void TForm1::AddBonusEntry(const std::string& bytes) {
+    auto* item = new QListWidgetItem(TextCodec::FromSystem(bytes), ListBox1);
+    item->setData(kEntryBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::vector<std::string> TForm1::BonusEntries() const {
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(ListBox1->count()));
+    for (int row = 0; row < ListBox1->count(); ++row)
+        entries.push_back(EntryBytes(ListBox1->item(row)));
+    return entries;
+}
+
+QListWidgetItem* TForm1::SelectedBonus() const {
+    QListWidgetItem* item = ListBox1->currentItem();
+    return item && item->isSelected() ? item : nullptr;
+}
+
+bool TForm1::RunBonusDialog(const QString& caption) {
+    m_bonusDialog->SetConfirmCaption(caption);
+    m_bonusDialog->SetBonusDialogMode(ItemVocabulary::DialogTypeIndex(SelectedType()));
+    return m_bonusDialog->RunModal();
+}
+
+void TForm1::Image_AddClick() {
+    if (!ItemVocabulary::AllowsBonuses(SelectedType())) {
+        m_desktop.ShowMessage(QStringLiteral("Can not add bonus to this certain item type"));
+        return;
+    }
+    if (m_bonusDialog && RunBonusDialog(QStringLiteral("ADD BONUS")))
+        AddBonusEntry(TextCodec::ToSystem(m_bonusDialog->ResultEntry()));
+}
+
+void TForm1::Image_EditClick() {
+    QListWidgetItem* item = SelectedBonus();
+    if (!item || item->text().isEmpty() || !m_bonusDialog)
+        return;
+    // A hand-edited value that is no number stops the edit here, before the dialog opens.
+    const auto decoded = ItemVocabulary::Decode(EntryBytes(item));
+    m_bonusDialog->RequestKind(TextCodec::FromSystem(decoded.kind));
+    if (decoded.value)
+        m_bonusDialog->SetPlusValue(*decoded.value);
+    if (!RunBonusDialog(QStringLiteral("EDIT BONUS")))
+        return;
+    const std::string entry = TextCodec::ToSystem(m_bonusDialog->ResultEntry());
+    item->setText(TextCodec::FromSystem(entry));
+    item->setData(kEntryBytesRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
+}
+
+void TForm1::Image_RemoveClick() {
+    delete SelectedBonus();
+}
