@@ -36,6 +36,7 @@ std::optional<QString> RunPictureDialog(QWidget* owner, const QString& startFold
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     AddPreview(dialog);
+    dialog.resize(760, 460);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -40,6 +40,8 @@ QComboBox* MakeChoice(const char* name, int left, int top, QWidget* parent) {
     choice->setObjectName(QLatin1String(name));
     choice->setEditable(false);
     choice->setFrame(false);
+    // Flat: the painted white box around it is the only frame.
+    choice->setStyleSheet(QStringLiteral("QComboBox { border: none; background: white; padding-left: 3px; }"));
     choice->setGeometry(left, top, 199, kComboHeight);
     return choice;
 }
