@@ -2,8 +2,70 @@
 
 #include <QDialog>
 
-// The modal dialog in which one bonus entry is chosen or changed.
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class TBonusSpinEdit;
+
+// The modal dialog in which one bonus entry is chosen or changed. It is created once and reused for every Add and
+// Edit: the caller sets the type, the confirm caption and optionally a kind and value to start from, runs it, and
+// on OK reads back the entry. The number box keeps its value between showings.
 class TBonusF : public QDialog {
+    Q_OBJECT
+
 public:
     explicit TBonusF(QWidget* parent = nullptr);
+
+    // The item's type index, which selects the kind list and the value mode; no type arrives as 255.
+    void SetBonusDialogMode(std::uint8_t typeIndex) { m_bonusDialogMode = typeIndex; }
+    std::uint8_t BonusDialogMode() const { return m_bonusDialogMode; }
+
+    // The confirm button's caption: "ADD BONUS" or "EDIT BONUS".
+    void SetConfirmCaption(const QString& caption);
+
+    // The kind to select on the next showing if the list holds it (compared without regard to case).
+    void RequestKind(const QString& kind) { m_requestedKind = kind; }
+
+    // Puts the number box in plus mode (at most 6 digits, 0 to 100000) with value brought into that range.
+    void SetPlusValue(int value);
+
+    // Prepares the showing (FormShow), then runs the dialog modally; true when it was closed with OK.
+    bool RunModal();
+
+    // The entry built when the dialog was last confirmed; empty until then in each run.
+    QString ResultEntry() const { return m_resultEntry; }
+
+    // Replaces the modal run (by default exec() == Accepted); the runner gets the shown dialog and returns
+    // whether it was closed with OK.
+    void SetModalRunner(std::function<bool(TBonusF&)> runner) { m_modalRunner = std::move(runner); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildButtons();
+    void FormCreate();
+    void FormShow();
+    void ComboBox1Change();
+    void BitBtn1Click();
+    bool SpinEdit1KeyDown(int key);
+    void BuildResultEntry();
+    void ShowSign(const QString& sign);
+    void CentreOnScreen();
+
+    std::uint8_t m_bonusDialogMode = 0;
+    QString m_requestedKind;
+    QString m_resultEntry;
+    std::function<bool(TBonusF&)> m_modalRunner;
+
+    QLabel* m_label3 = nullptr;
+    QComboBox* m_comboBox1 = nullptr;
+    TBonusSpinEdit* m_spinEdit1 = nullptr;
+    QPushButton* m_bitBtn1 = nullptr;
+    QPushButton* m_bitBtn2 = nullptr;
 };
