@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+
+// The painted background of the item sheet window: field, frame, white input boxes, labels, pictures,
+// the crest and the five command captions, and the lit caption pieces that serve as hover buttons.
+namespace SheetArtwork {
+
+// Paints the 632 x 426 sheet (Format_RGB32); with litCaptions the five command captions are filled white
+// instead of turquoise and every other pixel is the same.
+QImage PaintItemSheet(bool litCaptions);
+
+// The hover button area over caption index 0..4 (Add, Edit, Remove, SAVE, EXIT); an empty rect for any other index.
+QRect CaptionButtonRect(int index);
+
+// The piece of litSheet under CaptionButtonRect(index); a null pixmap for an unknown index.
+QPixmap CaptionButtonPicture(const QImage& litSheet, int index);
+
+} // namespace SheetArtwork
