@@ -3,6 +3,7 @@
 #include "BonusList.h"
 #include "FileSystem.h"
 #include "ItemPaths.h"
+#include "Os.h"
 #include "TextLines.h"
 #include "UINI.h"
 
@@ -27,7 +28,7 @@ void WriteServerData(const ItemToSave& item) {
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
-    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), error);
+    return std::filesystem::equivalent(Os::FileSystemPath(a), Os::FileSystemPath(b), error);
 }
 
 // The picture the user picked is copied, not one rebuilt from the item's name: a picture named Long.Sword.bmp

@@ -18,14 +18,14 @@ namespace {
 
 bool Exists(const std::string& path) {
     std::error_code error;
-    return fs::exists(fs::path(path), error);
+    return fs::exists(Os::FileSystemPath(path), error);
 }
 
 std::optional<std::string> EntryIgnoringCase(const std::string& folder, const std::string& name) {
     std::error_code error;
-    for (fs::directory_iterator it(fs::path(folder.empty() ? "." : folder), error), end; !error && it != end;
+    for (fs::directory_iterator it(Os::FileSystemPath(folder.empty() ? "." : folder), error), end; !error && it != end;
          it.increment(error)) {
-        const std::string candidate = it->path().filename().string();
+        const std::string candidate = Os::CodePageText(it->path().filename());
         if (SameTextIgnoringCase(candidate, name))
             return candidate;
     }
@@ -85,12 +85,12 @@ std::string StoredPath(const std::string& path) {
 
 bool FileExists(const std::string& path) {
     std::error_code error;
-    return fs::is_regular_file(fs::path(StoredPath(path)), error);
+    return fs::is_regular_file(Os::FileSystemPath(StoredPath(path)), error);
 }
 
 bool FolderExists(const std::string& path) {
     std::error_code error;
-    return fs::is_directory(fs::path(StoredPath(path)), error);
+    return fs::is_directory(Os::FileSystemPath(StoredPath(path)), error);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -111,11 +111,11 @@ std::string ReadFile(const std::string& path) {
 void WriteFileSafely(const std::string& path, const std::string& bytes) {
     const std::string target = StoredPath(path);
     std::error_code error;
-    if (fs::is_directory(fs::path(target), error))
+    if (fs::is_directory(Os::FileSystemPath(target), error))
         throw FileError("save", path, "a folder of that name stands where the file belongs");
     const std::string temporary = target + ".~" + std::to_string(Os::ProcessId()) + ".tmp";
     WriteTemporary(temporary, bytes, path);
-    fs::rename(fs::path(temporary), fs::path(target), error);
+    fs::rename(Os::FileSystemPath(temporary), Os::FileSystemPath(target), error);
     if (error) {
         std::remove(temporary.c_str());
         throw FileError("save", path, error.message());
@@ -127,10 +127,10 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     std::error_code error;
     const std::string stored = StoredPath(folder);
-    for (fs::directory_iterator it(fs::path(stored.empty() ? "." : stored), error), end; !error && it != end;
+    for (fs::directory_iterator it(Os::FileSystemPath(stored.empty() ? "." : stored), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code kindError;
-        entries.push_back({it->path().filename().string(), it->is_directory(kindError)});
+        entries.push_back({Os::CodePageText(it->path().filename()), it->is_directory(kindError)});
     }
     return entries;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 // The one place where the editor's file handling differs between Windows and the other desktops.
@@ -14,6 +15,13 @@ inline constexpr bool kFileSystemIgnoresCase = true;
 inline constexpr char kPathSeparator = '/';
 inline constexpr bool kFileSystemIgnoresCase = false;
 #endif
+
+// The editor's paths are text in the system's code page, as the desktop's own file functions take them. These
+// give the file system's path for such a text, and back; a character the code page cannot hold becomes "?".
+// Every std::filesystem call goes through them: on Windows its own conversion of narrow text uses Latin-1 one
+// way and UTF-8 the other, not the code page.
+std::filesystem::path FileSystemPath(const std::string& path);
+std::string CodePageText(const std::filesystem::path& path);
 
 // Pushes an open file's written bytes to the disk; false (with errno set) when that fails.
 bool FlushFileToDisk(std::FILE* file);

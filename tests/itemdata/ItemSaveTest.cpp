@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <fstream>
 #include <ostream>
 
 namespace {
@@ -20,7 +20,13 @@ public:
         copies.push_back({source, target});
         if (failing)
             throw FileError("copy", source, "the disk is full");
-        std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+        // Bytes are copied through streams: MinGW's std::filesystem::copy_file refuses every existing target
+        // ("File exists"), and writing into the existing file keeps its name, as the shell's copy does.
+        std::ifstream in(source, std::ios::binary);
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        if (!in || !out)
+            throw FileError("copy", source, "the source or the target cannot be opened");
+        out << in.rdbuf();
     }
 
     std::vector<Copy> copies;

@@ -9,7 +9,10 @@
 namespace fs = std::filesystem;
 
 void ProjectFolder::CopyQuest() const {
-    fs::copy(fs::path(BRINDLE_SOURCE_DIR) / "examples" / "Quest", fs::path(Root()), fs::copy_options::recursive);
+    // The target is named without its trailing separator: MinGW's std::filesystem::copy does not see "folder\" as
+    // an existing folder and then copies nothing, without an error.
+    fs::copy(fs::path(BRINDLE_SOURCE_DIR) / "examples" / "Quest", fs::path(Root()).parent_path(),
+             fs::copy_options::recursive);
 }
 
 void ProjectFolder::BlockSaveOf(const std::string& relative) const {

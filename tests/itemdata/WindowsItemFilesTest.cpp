@@ -1,0 +1,102 @@
+#include "ItemFiles.h"
+#include "Os.h"
+#include "ProjectFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+// The item files in a project on a Windows desktop: backslash paths, files named in any letter case, and
+// class and item names in the system's code page.
+
+namespace {
+
+class RecordingCopier : public IconCopier {
+public:
+    void CopyIcon(const std::string& source, const std::string& target) override {
+        copies.push_back(source + " -> " + target);
+    }
+
+    std::vector<std::string> copies;
+};
+
+// Runs only in the Windows build; elsewhere the skip says why.
+class WindowsItemFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        if (Os::kPathSeparator != '\\')
+            GTEST_SKIP() << "Windows only: item files on the Windows file system, run by scripts/test-windows.sh";
+    }
+
+    // The name in the system's code page, or none when the code page cannot spell it.
+    static std::optional<std::string> InCodePage(const std::wstring& name) {
+        const std::string text = Os::CodePageText(std::filesystem::path(name));
+        if (Os::FileSystemPath(text).native() != std::filesystem::path(name).native())
+            return std::nullopt;
+        return text;
+    }
+
+    // Creates the file through the C library, which takes the name in the code page like the desktop's own
+    // "A" functions do.
+    void WriteWithCodePageName(const std::string& relative, const std::string& bytes) const {
+        std::FILE* file = std::fopen((project.Root() + relative).c_str(), "wb");
+        ASSERT_NE(file, nullptr) << relative;
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+
+    ProjectFolder project;
+};
+
+} // namespace
+
+TEST_F(WindowsItemFiles, PathsAreBuiltWithBackslashes) {
+    EXPECT_EQ(ServerFilePath("C:\\Games\\Quest\\", "Sword"), "C:\\Games\\Quest\\SERVER\\Sword.ITM");
+    EXPECT_EQ(DescriptionFilePath("C:\\Games\\Quest\\", "Sword"), "C:\\Games\\Quest\\CLIENT\\Sword.ITM");
+    EXPECT_EQ(IconFilePath("C:\\Games\\Quest\\", "Sword"), "C:\\Games\\Quest\\CLIENT\\Sword.BMP");
+}
+
+TEST_F(WindowsItemFiles, AnItemStoredInLowerCaseLoadsFromAProjectRootInAnotherCase) {
+    project.Write("server/sword.itm", "type=ring\r\nclass=all\r\nprice=10\r\nstack=1\r\nbonus=Attack+5\r\n");
+    project.Write("client/sword.itm", "Sharp.\r\n");
+    project.Write("client/sword.bmp", "BM");
+    std::string root = project.Root();
+    root[0] = static_cast<char>(root[0] - 'A' + 'a');
+    const LoadedItem item = LoadItem(root, "SWORD");
+    EXPECT_TRUE(item.messages.empty());
+    ASSERT_TRUE(item.server);
+    EXPECT_EQ(item.server->type, ItemVocabulary::TypeIndex(3));
+    EXPECT_EQ(item.server->className, "ALL");
+    EXPECT_EQ(item.iconPath, root + "CLIENT\\SWORD.BMP") << "the system finds the icon; the path stays as asked";
+}
+
+TEST_F(WindowsItemFiles, ClassesAndItemsNamedInTheCodePageAreListedCheckedSavedAndLoaded) {
+    const auto className = InCodePage(L"M\u00EAl\u00E9e");
+    const auto itemName = InCodePage(L"\u0152uf");
+    if (!className || !itemName)
+        GTEST_SKIP() << "the system's code page cannot spell the test's class and item names";
+    project.MakeFolder("SERVER");
+    project.MakeFolder("CLIENT");
+    WriteWithCodePageName("SERVER\\" + *className + ".CLS", "");
+    WriteWithCodePageName("CLIENT\\" + *className + *itemName + ".FAP", "");
+    WriteWithCodePageName("CLIENT\\" + *itemName + ".BMP", "BM");
+
+    EXPECT_EQ(ItemVocabulary::ClassList(project.Root()), (std::vector<std::string>{"ALL", *className}));
+    EXPECT_EQ(ItemVocabulary::WearableCheck(project.Root(), *itemName, 13, *className), "")
+        << "the appearance file of the class is found";
+
+    RecordingCopier copier;
+    ItemToSave item{project.Root(), *itemName, 13, *className, "5", "1", {"Defend+3"}, {"Brown."}, std::nullopt};
+    item.pickedIcon = project.Root() + "client\\" + *itemName + ".bmp";
+    SaveItem(item, copier);
+    EXPECT_TRUE(copier.copies.empty()) << "the picked picture already is the item's icon";
+
+    const LoadedItem loaded = LoadItem(project.Root(), *itemName);
+    EXPECT_TRUE(loaded.messages.empty());
+    ASSERT_TRUE(loaded.server);
+    EXPECT_EQ(loaded.server->className, *className);
+    EXPECT_EQ(loaded.server->bonuses, std::vector<std::string>{"Defend+3"});
+    EXPECT_EQ(loaded.description, std::vector<std::string>{"Brown."});
+}
