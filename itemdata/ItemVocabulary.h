@@ -16,6 +16,7 @@ using TypeIndex = std::optional<int>;
 constexpr std::uint8_t kNoTypeForDialog = 255;
 std::uint8_t DialogTypeIndex(TypeIndex type);
 
+// The fixed tables in the order the editor indexes them: the twenty types, the potion kinds, the stat kinds.
 const std::vector<std::string>& ItemTypes();
 const std::vector<std::string>& PotionKinds();
 const std::vector<std::string>& StatKinds();

@@ -22,7 +22,9 @@ public:
     // add-if-missing (or auto-add) that line is appended, else nothing changes.
     void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
 
+    // The lines in their order, without line ends.
     const std::vector<std::string>& Lines() const { return m_lines; }
+    // True when missing keys are appended whatever the caller's add-if-missing says.
     bool AutoAdd() const { return m_autoAdd; }
 
 private:

@@ -21,14 +21,21 @@ public:
     TINI(const TINI&) = delete;
     TINI& operator=(const TINI&) = delete;
 
+    // The value of the first line named name; a missing key reads as the empty text, or is appended as name=0
+    // and reads "0" with add-if-missing or auto-add.
     std::string ReadValue(const std::string& name, bool addIfMissing);
+
+    // Replaces the first line named name in place by name=value; a missing key is appended only with
+    // add-if-missing or auto-add.
     void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
 
     // Replaces the file by the lines, each ended by CR LF, crash-safe: the file then holds either its old or its
     // new content. Raises FileError; an existing file is then untouched.
     void SaveFile() const;
 
+    // The lines as they would be saved, without their line ends.
     const std::vector<std::string>& Lines() const { return m_lines.Lines(); }
+    // The path given at creation; every save goes to it.
     const std::string& FileName() const { return m_fileName; }
 
 private:
