@@ -1,7 +1,6 @@
 #include "Application.h"
 
-#include "Desktop.h"
-#include "TextCodec.h"
+#include "ErrorHandler.h"
 
 #include <QFileInfo>
 
@@ -18,7 +17,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
         if (m_errorDesktop)
-            m_errorDesktop->ShowMessage(TextCodec::FromSystem(failure.what()));
+            ShowFailure(*m_errorDesktop, failure);
         return true;
     }
 }

@@ -16,8 +16,8 @@ public:
     // Where the general error handler shows what an event handler raised; not owned.
     void SetErrorDesktop(Desktop* desktop) { m_errorDesktop = desktop; }
 
-    // The general error handler: a failure raised while handling an event is shown in a message box and
-    // the application goes on.
+    // The last resort of the general error handler, for a failure that escaped RunEventHandler: it is shown in a
+    // message box and the application goes on.
     bool notify(QObject* receiver, QEvent* event) override;
 
     void Terminate();

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ErrorHandler.h"
 #include "FileError.h"
 #include "RecordingDesktop.h"
 
@@ -20,20 +21,25 @@ namespace {
 
 // A control whose click handler fails the way a save into a missing folder does.
 class FailingControl : public QWidget {
+public:
+    explicit FailingControl(Desktop& desktop) : m_desktop(desktop) {}
+
 protected:
-    void mousePressEvent(QMouseEvent*) override { throw FileError("save", "/games/quest/SERVER/Sword.ITM", "gone"); }
+    void mousePressEvent(QMouseEvent*) override {
+        RunEventHandler(m_desktop, [] { throw FileError("save", "/games/quest/SERVER/Sword.ITM", "gone"); });
+    }
+
+private:
+    Desktop& m_desktop;
 };
 
 } // namespace
 
 TEST(GeneralErrorHandler, ShowsWhatAHandlerRaisedAndKeepsTheWindowOpen) {
     RecordingDesktop desktop;
-    auto* application = static_cast<TApplication*>(QCoreApplication::instance());
-    application->SetErrorDesktop(&desktop);
-    FailingControl control;
+    FailingControl control(desktop);
     control.show();
     QTest::mouseClick(&control, Qt::LeftButton);
-    application->SetErrorDesktop(nullptr);
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages.front(), QStringLiteral("Could not save \"/games/quest/SERVER/Sword.ITM\": gone."));
     EXPECT_TRUE(control.isVisible());

@@ -1,0 +1,7 @@
+#include "ErrorHandler.h"
+
+#include "TextCodec.h"
+
+void ShowFailure(Desktop& desktop, const std::exception& failure) {
+    desktop.ShowMessage(TextCodec::FromSystem(failure.what()));
+}
