@@ -1,5 +1,6 @@
 #include "UMainF.h"
 
+#include "BakedArtwork.h"
 #include "CommandLine.h"
 #include "DescriptionBox.h"
 #include "Desktop.h"
@@ -64,7 +65,7 @@ TForm1::TForm1(Desktop& desktop, const std::vector<std::string>& arguments, QWid
 TForm1::~TForm1() = default;
 
 void TForm1::BuildControls() {
-    Image2 = new SheetBackground(SheetArtwork::PaintItemSheet(false), this);
+    Image2 = new SheetBackground(BakedArtwork::ItemSheet(), this);
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(232, 16, 201, 17);
@@ -105,11 +106,8 @@ void TForm1::BuildControls() {
 }
 
 void TForm1::BuildHoverButtons() {
-    const QImage litSheet = SheetArtwork::PaintItemSheet(true);
-    for (int i = 0; i < static_cast<int>(HoverButtons.size()); ++i) {
-        HoverButtons[i] =
-            new HoverButton(QLatin1String(kHoverButtonNames[i]), SheetArtwork::CaptionButtonPicture(litSheet, i), this);
-    }
+    for (int i = 0; i < static_cast<int>(HoverButtons.size()); ++i)
+        HoverButtons[i] = new HoverButton(QLatin1String(kHoverButtonNames[i]), BakedArtwork::LitCaptionButton(i), this);
     HoverButtons[0]->SetClickHandler([this] { Image_AddClick(); });
     HoverButtons[1]->SetClickHandler([this] { Image_EditClick(); });
     HoverButtons[2]->SetClickHandler([this] { Image_RemoveClick(); });
