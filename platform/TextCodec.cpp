@@ -52,7 +52,8 @@ std::string ToSystem(const QString& text) {
 }
 
 DecodedText Decode(const std::string& bytes) {
-    QStringDecoder decoder(QStringConverter::System);
+    // A byte order mark opening the text is kept as a character, so that a save writes it back.
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!decoder.hasError())
         return {text, Encoding::System};

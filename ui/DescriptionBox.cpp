@@ -4,6 +4,32 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+namespace {
+
+constexpr int kLongestUnbrokenRun = 256;
+
+bool EndsRun(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QChar::LineSeparator;
+}
+
+QString WithLongRunsBroken(const QString& text) {
+    QString broken;
+    broken.reserve(text.size());
+    int run = 0;
+    for (const QChar c : text) {
+        if (EndsRun(c)) {
+            run = 0;
+        } else if (++run > kLongestUnbrokenRun && !c.isLowSurrogate()) {
+            broken.append(QLatin1Char('\n'));
+            run = 1;
+        }
+        broken.append(c);
+    }
+    return broken;
+}
+
+} // namespace
+
 DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("Memo1"));
     setFrameShape(QFrame::NoFrame);
@@ -37,5 +63,9 @@ QStringList DescriptionBox::DisplayedLines() const {
 }
 
 void DescriptionBox::SetLines(const QStringList& lines) {
-    setPlainText(lines.join(QLatin1Char('\n')));
+    SetText(lines.join(QLatin1Char('\n')));
+}
+
+void DescriptionBox::SetText(const QString& text) {
+    setPlainText(WithLongRunsBroken(text));
 }

@@ -13,4 +13,9 @@ public:
     QStringList DisplayedLines() const;
 
     void SetLines(const QStringList& lines);
+
+    // Shows the text, whose lines are separated by line feeds. A run of more than 256 characters without a blank
+    // is ended by a line break first: it cannot fit one line of the box anyway, and Qt's wrapping of such a run
+    // takes time that grows with its square (a 16 MiB run would take hours).
+    void SetText(const QString& text);
 };

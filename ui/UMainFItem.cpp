@@ -72,7 +72,7 @@ void TForm1::ShowLoadedItem(const LoadedItem& item) {
     if (item.description) {
         const TextCodec::DecodedText description = TextCodec::Decode(JoinedLines(*item.description));
         m_descriptionEncoding = description.encoding;
-        Memo1->setPlainText(description.text);
+        Memo1->SetText(description.text);
     }
     if (item.iconPath)
         ShowIcon(Shown(*item.iconPath));

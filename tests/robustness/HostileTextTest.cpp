@@ -1,0 +1,99 @@
+// Item files whose text is hostile: empty files, NUL bytes, a 16 MiB line, bytes that are not valid in the
+// locale's encoding, CR-only and mixed line ends. Each opens in the real window without a hang, and a save
+// writes back every line the user did not change, byte for byte, ended by CR LF.
+#include "HostileItem.h"
+
+namespace {
+
+const std::string kNul(1, '\0');
+constexpr std::size_t kSixteenMiB = 16u << 20;
+
+} // namespace
+
+TEST_F(HostileItemTest, EmptyFilesOpenAndTheSaveFixesPriceAndStackWithItsMessages) {
+    WriteItem("", "");
+    OpenHostile();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_EQ(Type().currentIndex(), -1);
+    EXPECT_EQ(BonusTexts(), QStringList{""});
+
+    Save();
+    EXPECT_EQ(desktop.messages, (QStringList{"Price value is empty, set to Price=0",
+                                             "Stack value is empty or less than 1, set to Stack=1"}));
+    EXPECT_EQ(project.Read(kServer), "Type=\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
+    EXPECT_EQ(project.Read(kDescription), "");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(HostileItemTest, NulBytesAreCarriedThroughLoadAndSave) {
+    const std::vector<std::string> server = {
+        "Type=Ring", "Note=a" + kNul + "b", "Bonus=Attack+5,Ev" + kNul + "l", "Price=1" + kNul + "2", "Class=ALL",
+        "Stack=1"};
+    const std::vector<std::string> description = {kNul + "first", "sec" + kNul + "ond", kNul};
+    WriteItem(CrLfLines(server), CrLfLines(description));
+    OpenHostile();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    Save();
+    EXPECT_EQ(project.Read(kServer), CrLfLines(server));
+    EXPECT_EQ(project.Read(kDescription), CrLfLines(description));
+}
+
+TEST_F(HostileItemTest, ASixteenMebibyteLineInTheServerFileSurvivesTheSave) {
+    const std::string lore = "Lore=" + std::string(kSixteenMiB, 'x');
+    const std::vector<std::string> server = {"Type=Ring", lore, "Bonus=Attack+5", "Price=7", "Class=ALL", "Stack=1"};
+    WriteItem(CrLfLines(server), "Short\r\n");
+    OpenHostile();
+    EXPECT_EQ(Price().text(), QStringLiteral("7"));
+    Save();
+    EXPECT_TRUE(project.Read(kServer) == CrLfLines(server)) << "the 16 MiB line must come back unchanged";
+}
+
+TEST_F(HostileItemTest, ASixteenMebibyteDescriptionLineWithoutBlanksIsSavedAsItsWrappedPieces) {
+    const std::string line = "Runes: " + std::string(kSixteenMiB, 'x') + " end";
+    WriteItem("Type=Ring\r\n", line + "\r\n");
+    OpenHostile();
+    Save();
+    const std::string saved = project.Read(kDescription);
+    std::string joined;
+    std::size_t pieces = 0;
+    for (std::size_t start = 0, end; (end = saved.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        joined += saved.substr(start, end - start);
+        ++pieces;
+    }
+    EXPECT_GT(pieces, 1000u);
+    EXPECT_TRUE(joined == line) << "wrapping only adds line ends";
+}
+
+TEST_F(HostileItemTest, TextNotValidInTheLocaleEncodingIsSavedBackByteForByte) {
+    const std::vector<std::string> server = {"Type=Ring",  "Note=\xFF\xFE\x80", "Bonus=R\xE9sist+5,\xC0\xAF",
+                                             "Price=\xB5", "Class=ALL",         "Stack=\xED\xA0\x80",
+                                             "\xE2\x82=1"};
+    const std::vector<std::string> description = {"Lone \x80 continuation", "Cut \xE2\x82 short", "Overlong \xC0\xAF",
+                                                  "Surrogate \xED\xA0\x80", "Unassigned \x81\x8D\x8F\x90\x9D"};
+    WriteItem(CrLfLines(server), CrLfLines(description));
+    OpenHostile();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    Save();
+    EXPECT_EQ(project.Read(kServer), CrLfLines(server));
+    EXPECT_EQ(project.Read(kDescription), CrLfLines(description));
+}
+
+TEST_F(HostileItemTest, AByteOrderMarkBeforeTheDescriptionIsKept) {
+    const std::string description = "\xEF\xBB\xBFSaved by a Windows editor\r\nwith \xC3\xA9 in UTF-8\r\n";
+    WriteItem("Type=Ring\r\n", description);
+    OpenHostile();
+    Save();
+    EXPECT_EQ(project.Read(kDescription), description);
+}
+
+TEST_F(HostileItemTest, CrOnlyAndMixedLineEndsKeepEveryLine) {
+    WriteItem("Type=Ring\rNote=cr\rPrice=5\r\nOther=lf\nStack=2\r\r\nLast=none",
+              "One\rTwo\nThree\r\n\rFive\n\r\nSeven");
+    OpenHostile();
+    EXPECT_EQ(Price().text(), QStringLiteral("5"));
+    EXPECT_EQ(Stack().text(), QStringLiteral("2"));
+    Save();
+    EXPECT_EQ(project.Read(kServer), CrLfLines({"Type=Ring", "Note=cr", "Price=5", "Other=lf", "Stack=2", "",
+                                                "Last=none", "Bonus=", "Class="}));
+    EXPECT_EQ(project.Read(kDescription), CrLfLines({"One", "Two", "Three", "", "Five", "", "Seven"}));
+}
