@@ -5,6 +5,7 @@
 #include "TextCase.h"
 #include "UMisc.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
@@ -31,6 +32,18 @@ bool IsWholeNumber(const std::string& text) {
     return true;
 }
 
+// The text as a message quotes it: a long one is cut short, so that the message stays readable. The cut backs
+// off to the start of a UTF-8 sequence, so that a message in that encoding stays valid.
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t kLongestQuoted = 40;
+    if (text.size() <= kLongestQuoted)
+        return "\"" + text + "\"";
+    std::size_t cut = kLongestQuoted;
+    while (cut > kLongestQuoted - 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + text.substr(0, cut) + "...\"";
+}
+
 int ToInteger(const std::string& text) {
     if (IsWholeNumber(text)) {
         errno = 0;
@@ -38,7 +51,7 @@ int ToInteger(const std::string& text) {
         if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX)
             return static_cast<int>(value);
     }
-    throw std::invalid_argument("\"" + text + "\" is not a valid integer value");
+    throw std::invalid_argument(Quoted(text) + " is not a valid integer value");
 }
 
 } // namespace
@@ -124,6 +137,11 @@ std::vector<std::string> ClassList(const std::string& projectRoot) {
     std::vector<std::string> classes;
     const std::string serverFolder = projectRoot + "SERVER" + Os::kPathSeparator;
     ListFiles(FileSystem::StoredPath(serverFolder) + "*.CLS", 63, classes, false, false, false, true);
+    // A class is stored as the value of one line: a file whose name holds a line break cannot be one.
+    classes.erase(
+        std::remove_if(classes.begin(), classes.end(),
+                       [](const std::string& name) { return name.find_first_of("\r\n") != std::string::npos; }),
+        classes.end());
     classes.insert(classes.begin(), "ALL");
     return classes;
 }

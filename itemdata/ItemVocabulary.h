@@ -55,10 +55,12 @@ struct DecodedBonus {
 };
 
 // Splits an entry at its first "+"; the text after it must be a whole decimal number (an optional sign allowed),
-// else std::invalid_argument is raised with a message such as: "12x" is not a valid integer value.
+// else std::invalid_argument is raised with a message such as: "12x" is not a valid integer value (a text of
+// more than 40 bytes is quoted cut short, ending in "...").
 DecodedBonus Decode(const std::string& entry);
 
-// "ALL", then the names without extension of the project's SERVER/*.CLS entries in the file system's order.
+// "ALL", then the names without extension of the project's SERVER/*.CLS entries in the file system's order;
+// a name holding a line break is left out.
 std::vector<std::string> ClassList(const std::string& projectRoot);
 
 // Empty when the item may have this type and class; otherwise the warning to show before the type is set back

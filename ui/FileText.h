@@ -2,6 +2,7 @@
 
 #include "TextCodec.h"
 
+#include <QLineEdit>
 #include <QString>
 
 #include <string>
@@ -16,5 +17,12 @@ struct FileText {
 
     std::string BytesFor(const QString& current) const {
         return current == shown ? bytes : TextCodec::ToSystem(current);
+    }
+
+    // Shows the text in the field. A field holds at most 32767 characters: while it shows the start of a longer
+    // text, that start stands for the whole text read.
+    void ShowIn(QLineEdit& field) {
+        field.setText(shown);
+        shown = field.text();
     }
 };

@@ -12,16 +12,25 @@ namespace {
 // Each list entry keeps the bytes it was read from, so an untouched entry is saved exactly as it was.
 constexpr int kEntryBytesRole = Qt::UserRole;
 
+// A row shows at most this many characters of its entry: no more fit the list, and drawing a row of megabytes
+// takes seconds at every repaint.
+constexpr qsizetype kLongestShownEntry = 256;
+
+QString ShownEntry(const std::string& bytes) {
+    const QString text = TextCodec::FromSystem(bytes);
+    return text.size() > kLongestShownEntry ? text.left(kLongestShownEntry) + QChar(0x2026) : text;
+}
+
 std::string EntryBytes(const QListWidgetItem* item) {
     const QByteArray bytes = item->data(kEntryBytesRole).toByteArray();
-    const FileText loaded{bytes.toStdString(), TextCodec::FromSystem(bytes.toStdString())};
+    const FileText loaded{bytes.toStdString(), ShownEntry(bytes.toStdString())};
     return loaded.BytesFor(item->text());
 }
 
 } // namespace
 
 void TForm1::AddBonusEntry(const std::string& bytes) {
-    auto* item = new QListWidgetItem(TextCodec::FromSystem(bytes), ListBox1);
+    auto* item = new QListWidgetItem(ShownEntry(bytes), ListBox1);
     item->setData(kEntryBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
@@ -65,7 +74,7 @@ void TForm1::Image_EditClick() {
     if (!RunBonusDialog(QStringLiteral("EDIT BONUS")))
         return;
     const std::string entry = TextCodec::ToSystem(m_bonusDialog->ResultEntry());
-    item->setText(TextCodec::FromSystem(entry));
+    item->setText(ShownEntry(entry));
     item->setData(kEntryBytesRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
 }
 

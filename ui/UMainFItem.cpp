@@ -52,6 +52,8 @@ void TForm1::LoadExistingItem() {
     ShowLoadedItem(item);
     for (const std::string& message : item.messages)
         m_desktop.ShowMessage(Shown(message));
+    if (item.iconPath)
+        ShowIcon(Shown(*item.iconPath));
 }
 
 void TForm1::ShowLoadedItem(const LoadedItem& item) {
@@ -64,8 +66,8 @@ void TForm1::ShowLoadedItem(const LoadedItem& item) {
         ComboBox2->setCurrentIndex(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
         m_loadedPrice = FileText::FromBytes(item.server->price);
         m_loadedStack = FileText::FromBytes(item.server->stack);
-        Edit1->setText(m_loadedPrice.shown);
-        Edit2->setText(m_loadedStack.shown);
+        m_loadedPrice.ShowIn(*Edit1);
+        m_loadedStack.ShowIn(*Edit2);
         for (const std::string& bonus : item.server->bonuses)
             AddBonusEntry(bonus);
     }
@@ -74,8 +76,6 @@ void TForm1::ShowLoadedItem(const LoadedItem& item) {
         m_descriptionEncoding = description.encoding;
         Memo1->SetText(description.text);
     }
-    if (item.iconPath)
-        ShowIcon(Shown(*item.iconPath));
 }
 
 void TForm1::StartNewItem() {
@@ -102,7 +102,10 @@ void TForm1::FillClassChoice(const std::vector<std::string>& classNames) {
 }
 
 void TForm1::ShowIcon(const QString& path) {
-    Image1->setPixmap(TransparentIcon(path));
+    const QPixmap icon = TransparentIcon(path);
+    if (icon.isNull())
+        m_desktop.ShowMessage(QStringLiteral("Item ICON file = ") + path + QStringLiteral(" is not a picture!"));
+    Image1->setPixmap(icon);
 }
 
 std::string TForm1::SelectedClassName() const {

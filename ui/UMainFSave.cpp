@@ -15,8 +15,8 @@ void TForm1::Image_SAVEClick() {
     if (!fixUpMessages.empty()) {
         m_loadedPrice = FileText::FromBytes(price);
         m_loadedStack = FileText::FromBytes(stack);
-        Edit1->setText(m_loadedPrice.shown);
-        Edit2->setText(m_loadedStack.shown);
+        m_loadedPrice.ShowIn(*Edit1);
+        m_loadedStack.ShowIn(*Edit2);
     }
     ItemToSave item;
     item.projectRoot = m_projectRoot;

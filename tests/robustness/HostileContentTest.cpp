@@ -1,0 +1,172 @@
+// Item files whose content is hostile: 100,000 bonuses, bonus values that are no number or overflow, a price
+// longer than its field holds, unknown types and classes, class files with odd names, folders where files
+// belong, and icons that are no picture. None crashes or hangs, every problem reaches the user as a message,
+// and a save keeps every line the user did not change byte for byte.
+#include "HostileItem.h"
+
+#include <QTest>
+
+namespace {
+
+std::string JoinedBonuses(const std::vector<std::string>& entries, std::size_t from = 0) {
+    std::string joined;
+    for (std::size_t i = from; i < entries.size(); ++i)
+        joined += (i > from ? "," : "") + entries[i];
+    return joined;
+}
+
+// A picture file whose header claims 100,000 x 100,000 pixels of 24 bits but holds none.
+std::string HugeBitmapHeader() {
+    std::string header = "BM";
+    const auto put32 = [&header](std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            header.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    put32(54);
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(100000);
+    put32(100000);
+    header += std::string("\x01\x00\x18\x00", 4);
+    put32(0);
+    put32(0);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
+    return header;
+}
+
+} // namespace
+
+TEST_F(HostileItemTest, AHundredThousandBonusesLoadAndSaveUnchanged) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < 100000; ++i)
+        entries.push_back(i % 3 == 0 ? "Attack+" + std::to_string(i) : i % 3 == 1 ? "ResHeat+5" : "Heal");
+    const std::string rest = "Price=3\r\nClass=ALL\r\nStack=1\r\n";
+    WriteItem("Type=Ring\r\nBonus=" + JoinedBonuses(entries) + "\r\n" + rest, "A ring\r\n");
+    OpenHostile();
+    ASSERT_EQ(Bonuses().count(), 100000);
+    Bonuses().setCurrentRow(0);
+    ClickCommand("Image_Remove");
+    Save();
+    EXPECT_TRUE(project.Read(kServer) == "Type=Ring\r\nBonus=" + JoinedBonuses(entries, 1) + "\r\n" + rest);
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+}
+
+TEST_F(HostileItemTest, BonusValuesThatAreNoNumberStopTheEditWithAShortClearMessage) {
+    const std::string sixteenMiBDigits(16u << 20, '7');
+    const std::vector<std::string> entries = {
+        "Attack+12x", "Attack+99999999999", "Attack+2147483648", "Attack+-2147483649", "Attack+",  "Attack+ 7",
+        "Attack+5+5",  "Attack+0x10",        "Attack+1e3",        "Attack+\xFF",        "Attack+5,"};
+    const std::vector<QString> quoted = {"\"12x\"",         "\"99999999999\"", "\"2147483648\"", "\"-2147483649\"",
+                                         "\"\"",            "\" 7\"",          "\"5+5\"",         "\"0x10\"",
+                                         "\"1e3\"",         "\"\u00FF\"",      "\"5\""};
+    std::string bonus = JoinedBonuses(entries) + ",Attack+" + sixteenMiBDigits;
+    const std::string server = "Type=Ring\r\nBonus=" + bonus + "\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
+    WriteItem(server, "A ring\r\n");
+    OpenHostile();
+    OnBonusDialog([](TBonusF&) { FAIL() << "the dialog must not open for a value that is no number"; });
+    ASSERT_EQ(Bonuses().count(), 13) << "\"Attack+5,\" splits into Attack+5 and an empty entry";
+    const auto editRow = [this](int row) {
+        desktop.messages.clear();
+        Bonuses().setCurrentRow(row);
+        ClickCommand("Image_Edit");
+        return desktop.messages;
+    };
+    for (int row = 0; row < 10; ++row)
+        EXPECT_EQ(editRow(row), QStringList{quoted[row] + " is not a valid integer value"}) << entries[row];
+    const QStringList longValue = editRow(12);
+    ASSERT_EQ(longValue.size(), 1);
+    EXPECT_EQ(longValue[0], "\"" + QString(40, '7') + "...\" is not a valid integer value");
+    EXPECT_EQ(bonusDialogRuns, 0);
+    EXPECT_TRUE(form->isVisible());
+    Save();
+    EXPECT_TRUE(project.Read(kServer) == server) << "every bonus entry is saved as it was read";
+}
+
+TEST_F(HostileItemTest, PriceAndStackLongerThanTheirFieldsHoldAreSavedUnchanged) {
+    const std::string server = "Type=Ring\r\nPrice=" + std::string(40000, '9') + "\r\nStack=" +
+                               std::string(1u << 20, '1') + "\r\nBonus=\r\nClass=ALL\r\n";
+    WriteItem(server, "A ring\r\n");
+    OpenHostile();
+    Save();
+    EXPECT_TRUE(project.Read(kServer) == server);
+}
+
+TEST_F(HostileItemTest, UnknownTypesAndClassesLeaveTheChoicesEmpty) {
+    WriteItem("Type=Sword\r\nClass=Paladin\r\nPrice=4\r\nStack=1\r\nBonus=Attack+1\r\nNote=kept\r\n", "Blade\r\n");
+    OpenHostile();
+    EXPECT_EQ(Type().currentIndex(), -1);
+    EXPECT_EQ(Class().currentIndex(), -1);
+    EXPECT_EQ(Class().count(), 3) << "the project's classes are still offered";
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    Save();
+    EXPECT_EQ(project.Read(kServer), "Type=\r\nClass=\r\nPrice=4\r\nStack=1\r\nBonus=Attack+1\r\nNote=kept\r\n")
+        << "no choice is saved as the empty name; every other line is kept";
+
+    WriteItem("type=rInG\r\nCLASS=mage\r\nNote=kept\r\n", "Ring\r\n");
+    OpenHostile();
+    EXPECT_EQ(Type().currentText(), QStringLiteral("Ring"));
+    EXPECT_EQ(Class().currentText(), QStringLiteral("Mage"));
+}
+
+TEST_F(HostileItemTest, ClassFilesWithOddNamesAreOfferedAndStoredExactly) {
+    const std::vector<std::string> oddClasses = {"Dark Knight", "semi;colon$`'\"&|*?<>", "R\xC3\xB4" "deur",
+                                                 "\xE9lf", "  ", "-rf"};
+    for (const std::string& name : oddClasses)
+        project.Write("Quest/SERVER/" + name + ".CLS", "");
+    project.Write("Quest/SERVER/Line\nBreak.CLS", "");
+    project.Write("Quest/SERVER/.CLS", "");
+    project.MakeFolder("Quest/SERVER/Folder.CLS");
+    for (const std::string& name : oddClasses) {
+        const std::string server = "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=" + name + "\r\nStack=1\r\n";
+        WriteItem(server, "Ring\r\n");
+        OpenHostile();
+        EXPECT_EQ(Class().count(), 11) << "ALL, Mage, Warrior, six odd names, the empty name and Folder";
+        EXPECT_GE(Class().currentIndex(), 0) << name;
+        Save();
+        EXPECT_EQ(project.Read(kServer), server);
+    }
+    EXPECT_EQ(Class().findText(QStringLiteral("Line\nBreak")), -1) << "a class name never breaks its line";
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+}
+
+TEST_F(HostileItemTest, FoldersWhereTheFilesBelongAreReportedAsMissing) {
+    project.MakeFolder(kServer);
+    project.MakeFolder(kDescription);
+    project.MakeFolder(kIcon);
+    OpenHostile();
+    EXPECT_EQ(desktop.messages,
+              (QStringList{"Item DATA file = " + Shown(kServer) + " does not exists!",
+                           "Item DESCRIPTION file = " + Shown(kDescription) + " does not exists!",
+                           "Item ICON file = " + Shown(kIcon) + " does not exists!"}));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(HostileItemTest, AnIconThatIsNoPictureIsReported) {
+    const std::string bitmap = Sample("CLIENT/RubyRing.BMP");
+    const std::vector<std::string> noPictures = {"", "Type=Ring\r\n", bitmap.substr(0, 20), HugeBitmapHeader(),
+                                                 std::string(1u << 20, '\xA5')};
+    for (const std::string& bytes : noPictures) {
+        WriteItem("Type=Ring\r\n", "Ring\r\n");
+        project.Write(kIcon, bytes);
+        desktop.messages.clear();
+        OpenHostile();
+        EXPECT_EQ(desktop.messages, QStringList{"Item ICON file = " + Shown(kIcon) + " is not a picture!"})
+            << bytes.size() << " bytes";
+        Save();
+        EXPECT_TRUE(project.Read(kIcon) == bytes) << "the icon file is left as it is";
+    }
+}
+
+TEST_F(HostileItemTest, APickedPictureThatIsNoPictureIsReportedAndStillCopied) {
+    project.Write("Quest/RESOURCES/Broken.bmp", "not a bitmap");
+    desktop.scriptedPicks.push_back(Shown("Quest/RESOURCES/Broken.bmp"));
+    Open({project.Path("Quest")});
+    EXPECT_EQ(desktop.messages,
+              QStringList{"Item ICON file = " + Shown("Quest/RESOURCES/Broken.bmp") + " is not a picture!"});
+    Save();
+    EXPECT_EQ(project.Read("Quest/CLIENT/Broken.BMP"), "not a bitmap");
+}
