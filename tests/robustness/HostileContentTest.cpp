@@ -59,10 +59,10 @@ TEST_F(HostileItemTest, BonusValuesThatAreNoNumberStopTheEditWithAShortClearMess
     const std::string sixteenMiBDigits(16u << 20, '7');
     const std::vector<std::string> entries = {
         "Attack+12x", "Attack+99999999999", "Attack+2147483648", "Attack+-2147483649", "Attack+",  "Attack+ 7",
-        "Attack+5+5",  "Attack+0x10",        "Attack+1e3",        "Attack+\xFF",        "Attack+5,"};
-    const std::vector<QString> quoted = {"\"12x\"",         "\"99999999999\"", "\"2147483648\"", "\"-2147483649\"",
-                                         "\"\"",            "\" 7\"",          "\"5+5\"",         "\"0x10\"",
-                                         "\"1e3\"",         "\"\u00FF\"",      "\"5\""};
+        "Attack+5+5", "Attack+0x10",        "Attack+1e3",        "Attack+\xFF",        "Attack+5,"};
+    const std::vector<QString> quoted = {"\"12x\"", "\"99999999999\"", "\"2147483648\"", "\"-2147483649\"",
+                                         "\"\"",    "\" 7\"",          "\"5+5\"",        "\"0x10\"",
+                                         "\"1e3\"", "\"\u00FF\"",      "\"5\""};
     std::string bonus = JoinedBonuses(entries) + ",Attack+" + sixteenMiBDigits;
     const std::string server = "Type=Ring\r\nBonus=" + bonus + "\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
     WriteItem(server, "A ring\r\n");
@@ -87,8 +87,8 @@ TEST_F(HostileItemTest, BonusValuesThatAreNoNumberStopTheEditWithAShortClearMess
 }
 
 TEST_F(HostileItemTest, PriceAndStackLongerThanTheirFieldsHoldAreSavedUnchanged) {
-    const std::string server = "Type=Ring\r\nPrice=" + std::string(40000, '9') + "\r\nStack=" +
-                               std::string(1u << 20, '1') + "\r\nBonus=\r\nClass=ALL\r\n";
+    const std::string server = "Type=Ring\r\nPrice=" + std::string(40000, '9') +
+                               "\r\nStack=" + std::string(1u << 20, '1') + "\r\nBonus=\r\nClass=ALL\r\n";
     WriteItem(server, "A ring\r\n");
     OpenHostile();
     Save();
@@ -113,8 +113,13 @@ TEST_F(HostileItemTest, UnknownTypesAndClassesLeaveTheChoicesEmpty) {
 }
 
 TEST_F(HostileItemTest, ClassFilesWithOddNamesAreOfferedAndStoredExactly) {
-    const std::vector<std::string> oddClasses = {"Dark Knight", "semi;colon$`'\"&|*?<>", "R\xC3\xB4" "deur",
-                                                 "\xE9lf", "  ", "-rf"};
+    const std::vector<std::string> oddClasses = {"Dark Knight",
+                                                 "semi;colon$`'\"&|*?<>",
+                                                 "R\xC3\xB4"
+                                                 "deur",
+                                                 "\xE9lf",
+                                                 "  ",
+                                                 "-rf"};
     for (const std::string& name : oddClasses)
         project.Write("Quest/SERVER/" + name + ".CLS", "");
     project.Write("Quest/SERVER/Line\nBreak.CLS", "");
@@ -138,10 +143,9 @@ TEST_F(HostileItemTest, FoldersWhereTheFilesBelongAreReportedAsMissing) {
     project.MakeFolder(kDescription);
     project.MakeFolder(kIcon);
     OpenHostile();
-    EXPECT_EQ(desktop.messages,
-              (QStringList{"Item DATA file = " + Shown(kServer) + " does not exists!",
-                           "Item DESCRIPTION file = " + Shown(kDescription) + " does not exists!",
-                           "Item ICON file = " + Shown(kIcon) + " does not exists!"}));
+    EXPECT_EQ(desktop.messages, (QStringList{"Item DATA file = " + Shown(kServer) + " does not exists!",
+                                             "Item DESCRIPTION file = " + Shown(kDescription) + " does not exists!",
+                                             "Item ICON file = " + Shown(kIcon) + " does not exists!"}));
     EXPECT_TRUE(form->isVisible());
 }
 
