@@ -5,6 +5,7 @@
 #include "DescriptionBox.h"
 #include "Desktop.h"
 #include "DigitEdit.h"
+#include "ErrorHandler.h"
 #include "HoverButton.h"
 #include "SheetArtwork.h"
 #include "SheetBackground.h"
@@ -108,19 +109,19 @@ void TForm1::BuildControls() {
 void TForm1::BuildHoverButtons() {
     for (int i = 0; i < static_cast<int>(HoverButtons.size()); ++i)
         HoverButtons[i] = new HoverButton(QLatin1String(kHoverButtonNames[i]), BakedArtwork::LitCaptionButton(i), this);
-    HoverButtons[0]->SetClickHandler([this] { Image_AddClick(); });
-    HoverButtons[1]->SetClickHandler([this] { Image_EditClick(); });
-    HoverButtons[2]->SetClickHandler([this] { Image_RemoveClick(); });
-    HoverButtons[3]->SetClickHandler([this] { Image_SAVEClick(); });
-    HoverButtons[4]->SetClickHandler([this] { Image_EXITClick(); });
+    HoverButtons[0]->SetClickHandler(Guarded(&TForm1::Image_AddClick));
+    HoverButtons[1]->SetClickHandler(Guarded(&TForm1::Image_EditClick));
+    HoverButtons[2]->SetClickHandler(Guarded(&TForm1::Image_RemoveClick));
+    HoverButtons[3]->SetClickHandler(Guarded(&TForm1::Image_SAVEClick));
+    HoverButtons[4]->SetClickHandler(Guarded(&TForm1::Image_EXITClick));
 }
 
 void TForm1::ConnectHandlers() {
     Image2->SetMouseMoveHandler([this](const QPoint& point) { Image2MouseMove(point); });
     ListBox1->viewport()->installEventFilter(this);
-    connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, &TForm1::ComboBox1Change);
-    connect(ComboBox2, QOverload<int>::of(&QComboBox::activated), this, &TForm1::ComboBox2Change);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm1::Image_EditClick);
+    connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, Guarded(&TForm1::ComboBox1Change));
+    connect(ComboBox2, QOverload<int>::of(&QComboBox::activated), this, Guarded(&TForm1::ComboBox2Change));
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, Guarded(&TForm1::Image_EditClick));
 }
 
 void TForm1::FormCreate(const std::vector<std::string>& arguments) {
@@ -146,13 +147,17 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     // The sheet is painted first; loading messages and the picture dialog then open over it.
-    QMetaObject::invokeMethod(this, &TForm1::FormShow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, Guarded(&TForm1::FormShow), Qt::QueuedConnection);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1->viewport() && event->type() == QEvent::MouseMove)
         ListBox1MouseMove();
     return QWidget::eventFilter(watched, event);
+}
+
+std::function<void()> TForm1::Guarded(void (TForm1::*handler)()) {
+    return [this, handler] { RunEventHandler(m_desktop, [this, handler] { (this->*handler)(); }); };
 }
 
 void TForm1::BringToFront() {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The handler wrapped in the general error handler, as Qt calls it.
+    std::function<void()> Guarded(void (TForm1::*handler)());
     void FormCreate(const std::vector<std::string>& arguments);
     void BuildControls();
     void BuildHoverButtons();
