@@ -38,28 +38,40 @@ protected:
         }
     }
 
-    // Starts twenty editors that all wait at the gate, then opens it: they go on at the same moment.
+    // Starts twenty editors that all wait at the gate, then opens it: they go on at the same moment. The gate
+    // stays open until every start has passed it, so that a late one cannot wait for ever.
     std::vector<QProcess*> StartTwentyAtOnce() {
         std::vector<QProcess*> started;
         for (int i = 0; i < kStartsAtOnce; ++i)
             started.push_back(&StartBehindGate());
-        const bool allWaiting = QTest::qWaitFor(
-            [&started] {
-                return std::all_of(started.begin(), started.end(), [](QProcess* p) { return WaitsAtGate(*p); });
-            },
-            10000);
-        EXPECT_TRUE(allWaiting) << "every start must be waiting at the gate before it opens";
+        const auto all = [&started](bool (*test)(const QProcess&)) {
+            return [&started, test] {
+                return std::all_of(started.begin(), started.end(), [test](QProcess* p) { return test(*p); });
+            };
+        };
+        EXPECT_TRUE(QTest::qWaitFor(all(WaitsAtGate), 10000)) << "every start must wait at the gate before it opens";
         const int gate = ::open(runtime.Path("gate").c_str(), O_WRONLY);
         EXPECT_GE(gate, 0);
-        QTest::qWait(100);
+        EXPECT_TRUE(QTest::qWaitFor(all(PassedGate), 10000));
         ::close(gate);
         return started;
     }
 
-    // The process sleeps in the kernel's wait for the other end of the gate.
+    // The process sleeps in the kernel's wait for the other end of the gate. Where the kernel does not tell,
+    // every start counts as waiting.
     static bool WaitsAtGate(const QProcess& process) {
         QFile wchan(QStringLiteral("/proc/%1/wchan").arg(process.processId()));
-        return wchan.open(QIODevice::ReadOnly) && wchan.readAll() == "wait_for_partner";
+        if (!wchan.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray where = wchan.readAll();
+        return where == "wait_for_partner" || where == "0";
+    }
+
+    // The shell has become the editor, or has ended.
+    static bool PassedGate(const QProcess& process) {
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(process.processId()));
+        return process.state() == QProcess::NotRunning || !commandLine.open(QIODevice::ReadOnly) ||
+               !commandLine.readAll().startsWith("/bin/sh");
     }
 
     QProcess& StartBehindGate() {
