@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
 test=(libgtest-dev googletest)
 run=(xvfb xauth)
-bench=(libbenchmark-dev xvfb xauth x11-utils valgrind)
+bench=(libbenchmark-dev libx11-dev xvfb xauth x11-utils valgrind)
 fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-x86-64-posix wine64 googletest)
 
