@@ -1,3 +1,4 @@
+#include "IsolatedEditorEnvironment.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -30,12 +31,7 @@ protected:
 
     QProcess& Start(const QString& item) {
         auto process = std::make_unique<QProcess>();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        const QString tmp = QString::fromStdString(runtime.Path("tmp"));
-        environment.insert(QStringLiteral("TMPDIR"), tmp);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), tmp);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process->setProcessEnvironment(environment);
+        process->setProcessEnvironment(IsolatedEditorEnvironment(QString::fromStdString(runtime.Path("tmp"))));
         process->start(QStringLiteral(BRINDLE_EDITOR_BINARY), {QString::fromStdString(project.Path("Quest/")) + item});
         EXPECT_TRUE(process->waitForStarted());
         processes.push_back(std::move(process));

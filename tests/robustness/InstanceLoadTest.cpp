@@ -1,6 +1,7 @@
 // The single-instance guard under load: twenty starts of the built editor released at the same moment leave
 // exactly one running, the other nineteen end by themselves with exit code 0; after that one is killed with
 // kill -9, twenty more starts at once again leave exactly one, so a lock left by a killed editor stops no start.
+#include "IsolatedEditorEnvironment.h"
 #include "TempFolder.h"
 
 #include <QFile>
@@ -76,12 +77,7 @@ protected:
 
     QProcess& StartBehindGate() {
         auto process = std::make_unique<QProcess>();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        const QString tmp = QString::fromStdString(runtime.Path("tmp"));
-        environment.insert(QStringLiteral("TMPDIR"), tmp);
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), tmp);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process->setProcessEnvironment(environment);
+        process->setProcessEnvironment(IsolatedEditorEnvironment(QString::fromStdString(runtime.Path("tmp"))));
         // The shell blocks opening the gate until the test opens it for writing, then becomes the editor.
         process->start(QStringLiteral("/bin/sh"),
                        {QStringLiteral("-c"), QStringLiteral(": < \"$0\"; exec \"$@\""),
