@@ -55,6 +55,19 @@ TBonusF::TBonusF(QWidget* parent) : QDialog(parent) {
     setFixedSize(362, 246);
     setFont(BonusDialogLook::HeavyFont(16));
     setStyleSheet(BonusDialogLook::StyleSheet());
+}
+
+bool TBonusF::event(QEvent* event) {
+    // The controls are built when the dialog is first polished, just before it is first used, and not on the
+    // polish request every new window posts itself: its heavy font and pictures then cost the start-up nothing.
+    if (event->type() == QEvent::PolishRequest && !m_comboBox1)
+        return true;
+    if (event->type() == QEvent::Polish && !m_comboBox1)
+        BuildDialog();
+    return QDialog::event(event);
+}
+
+void TBonusF::BuildDialog() {
     BuildControls();
     BuildButtons();
     FormCreate();
@@ -95,16 +108,19 @@ void TBonusF::BuildButtons() {
 }
 
 void TBonusF::SetConfirmCaption(const QString& caption) {
+    ensurePolished();
     m_bitBtn1->setText(caption);
 }
 
 void TBonusF::SetPlusValue(int value) {
+    ensurePolished();
     const ItemVocabulary::ValueMode plus = ItemVocabulary::ValueModeFor(ItemVocabulary::kNoTypeForDialog, 0);
     m_spinEdit1->SetRange(plus.maximum, plus.maxDigits);
     m_spinEdit1->SetValue(value);
 }
 
 bool TBonusF::RunModal() {
+    ensurePolished();
     FormShow();
     CentreOnScreen();
     if (!m_modalRunner)

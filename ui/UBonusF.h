@@ -13,7 +13,8 @@ class TBonusSpinEdit;
 
 // The modal dialog in which one bonus entry is chosen or changed. It is created once and reused for every Add and
 // Edit: the caller sets the type, the confirm caption and optionally a kind and value to start from, runs it, and
-// on OK reads back the entry. The number box keeps its value between showings.
+// on OK reads back the entry. The number box keeps its value between showings. Its controls are built when it is
+// first polished: by ensurePolished(), by showing it, or by the first call below that sets a control.
 class TBonusF : public QDialog {
     Q_OBJECT
 
@@ -44,9 +45,11 @@ public:
     void SetModalRunner(std::function<bool(TBonusF&)> runner) { m_modalRunner = std::move(runner); }
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildDialog();
     void BuildControls();
     void BuildButtons();
     void FormCreate();

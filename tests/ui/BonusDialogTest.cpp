@@ -30,11 +30,16 @@ constexpr std::uint8_t kNoType = 255;
 
 class BonusDialogTest : public testing::Test {
 protected:
-    QComboBox& Kinds() { return *dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1")); }
-    TBonusSpinEdit& Value() { return *dialog.findChild<TBonusSpinEdit*>(QStringLiteral("SpinEdit1")); }
-    QLabel& Sign() { return *dialog.findChild<QLabel*>(QStringLiteral("Label3")); }
-    QPushButton& Confirm() { return *dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1")); }
-    QPushButton& Cancel() { return *dialog.findChild<QPushButton*>(QStringLiteral("BitBtn2")); }
+    // The dialog builds its controls when it is first polished.
+    template <typename Control> Control* Find(const char* name) {
+        dialog.ensurePolished();
+        return dialog.findChild<Control*>(QLatin1String(name));
+    }
+    QComboBox& Kinds() { return *Find<QComboBox>("ComboBox1"); }
+    TBonusSpinEdit& Value() { return *Find<TBonusSpinEdit>("SpinEdit1"); }
+    QLabel& Sign() { return *Find<QLabel>("Label3"); }
+    QPushButton& Confirm() { return *Find<QPushButton>("BitBtn1"); }
+    QPushButton& Cancel() { return *Find<QPushButton>("BitBtn2"); }
 
     QStringList KindTexts() {
         QStringList texts;
@@ -87,18 +92,18 @@ TEST_F(BonusDialogTest, ControlsSitWhereTheDesignPutsThem) {
     } fixed[] = {{"Image1", {8, 8, 46, 47}},     {"Image2", {8, 64, 46, 39}},    {"SpinEdit1", {128, 72, 193, 33}},
                  {"BitBtn1", {8, 120, 345, 57}}, {"BitBtn2", {8, 184, 345, 57}}, {"Label3", {328, 61, 19, 41}}};
     for (const auto& control : fixed) {
-        const auto* widget = dialog.findChild<QWidget*>(QLatin1String(control.name));
+        const auto* widget = Find<QWidget>(control.name);
         ASSERT_NE(widget, nullptr) << control.name;
         EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
     }
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->pos(), QPoint(64, 16));
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label2"))->pos(), QPoint(64, 72));
+    EXPECT_EQ(Find<QLabel>("Label1")->pos(), QPoint(64, 16));
+    EXPECT_EQ(Find<QLabel>("Label2")->pos(), QPoint(64, 72));
     EXPECT_EQ(Kinds().geometry().topLeft(), QPoint(128, 16));
     EXPECT_EQ(Kinds().width(), 225);
     EXPECT_FALSE(Kinds().isEditable());
     EXPECT_EQ(Kinds().view()->sizeHintForRow(0), 23);
-    EXPECT_FALSE(dialog.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
-    EXPECT_FALSE(dialog.findChild<QLabel*>(QStringLiteral("Image2"))->pixmap().isNull());
+    EXPECT_FALSE(Find<QLabel>("Image1")->pixmap().isNull());
+    EXPECT_FALSE(Find<QLabel>("Image2")->pixmap().isNull());
     EXPECT_TRUE(Confirm().isDefault());
     EXPECT_FALSE(Cancel().isDefault());
     EXPECT_FALSE(Confirm().icon().isNull());
@@ -117,12 +122,8 @@ TEST_F(BonusDialogTest, TextIsHeavyAtTheDesignedPixelHeights) {
     const struct {
         QWidget* widget;
         int pixelSize;
-    } texts[] = {{dialog.findChild<QLabel*>(QStringLiteral("Label1")), 16},
-                 {&Kinds(), 16},
-                 {&Value(), 16},
-                 {&Sign(), 29},
-                 {&Confirm(), 27},
-                 {&Cancel(), 27}};
+    } texts[] = {
+        {Find<QLabel>("Label1"), 16}, {&Kinds(), 16}, {&Value(), 16}, {&Sign(), 29}, {&Confirm(), 27}, {&Cancel(), 27}};
     for (const auto& text : texts) {
         EXPECT_EQ(text.widget->font().pixelSize(), text.pixelSize) << text.widget->objectName().toStdString();
         EXPECT_TRUE(text.widget->font().families().startsWith(QStringLiteral("Arial Black")));
@@ -477,4 +478,23 @@ TEST_F(BonusDialogTest, LosingTheFocusBringsTheValueBackIntoRange) {
         QCoreApplication::sendEvent(&Value(), &leaving);
         EXPECT_EQ(Value().text(), QStringLiteral("0"));
     });
+}
+
+TEST(BonusDialogFirstShowing, AFreshDialogBuildsItsControlsOnlyForItsFirstShowingAndShowsThemAll) {
+    TBonusF dialog;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty());
+    dialog.SetBonusDialogMode(kRing);
+    QStringList hidden;
+    dialog.SetModalRunner([&](TBonusF& shown) {
+        for (const char* name :
+             {"Image1", "Label1", "ComboBox1", "Image2", "Label2", "SpinEdit1", "Label3", "BitBtn1", "BitBtn2"}) {
+            const auto* control = shown.findChild<QWidget*>(QLatin1String(name));
+            if (!control || !control->isVisible())
+                hidden << QLatin1String(name);
+        }
+        return false;
+    });
+    dialog.RunModal();
+    EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QLatin1Char(' ')).toStdString();
 }
