@@ -10,6 +10,8 @@ namespace {
 // Reading by the format the name gives spares Qt from loading every image plug-in to ask whether it knows the
 // file; a picture whose name does not tell its format is then read by its content.
 QImage ReadPicture(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return {};
     QImageReader byName(path, QFileInfo(path).suffix().toLatin1());
     byName.setAutoDetectImageFormat(false);
     const QImage picture = byName.read();

@@ -1,6 +1,7 @@
 #include "UMainF.h"
 
 #include "BakedArtwork.h"
+#include "ChoiceBox.h"
 #include "CommandLine.h"
 #include "DescriptionBox.h"
 #include "Desktop.h"
@@ -53,12 +54,7 @@ QFont SheetFont() {
 }
 
 QComboBox* MakeChoice(const char* name, int left, int top, QWidget* parent) {
-    auto* choice = new QComboBox(parent);
-    choice->setObjectName(QLatin1String(name));
-    choice->setEditable(false);
-    choice->setFrame(false);
-    // Flat: the painted white box around it is the only frame.
-    choice->setStyleSheet(QStringLiteral("QComboBox { border: none; background: white; padding-left: 3px; }"));
+    auto* choice = new ChoiceBox(QLatin1String(name), parent);
     choice->setGeometry(left, top, 199, kComboHeight);
     return choice;
 }
@@ -86,7 +82,10 @@ void TForm1::BuildControls() {
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(232, 16, 201, 17);
     Label3->setAutoFillBackground(true);
-    Label3->setStyleSheet(QStringLiteral("background: white; color: black;"));
+    QPalette blackOnWhite = Label3->palette();
+    blackOnWhite.setColor(QPalette::Window, Qt::white);
+    blackOnWhite.setColor(QPalette::WindowText, Qt::black);
+    Label3->setPalette(blackOnWhite);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(25, 25, 40, 40);
