@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "Application.h"
+#include "SheetFont.h"
 #include "SingleInstance.h"
 #include "TextCodec.h"
 #include "UBonusF.h"
@@ -25,6 +26,9 @@ std::vector<std::string> CommandLineArguments() {
 void RunEditor(TApplication& application, Desktop& desktop) {
     std::unique_ptr<TForm1> form1;
     const auto startUp = [&] {
+        // The sheet's font is the application's, so that the messages read as the sheet does, and so that the
+        // description box, which starts its document in the application's font, loads no second font at start-up.
+        QApplication::setFont(SheetFont());
         form1 = std::make_unique<TForm1>(desktop, CommandLineArguments());
         if (application.Terminated())
             return;

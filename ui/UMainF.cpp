@@ -10,10 +10,10 @@
 #include "HoverButton.h"
 #include "SheetArtwork.h"
 #include "SheetBackground.h"
+#include "SheetFont.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
@@ -29,29 +29,6 @@ const char* const kHoverButtonNames[] = {"Image_Add", "Image_Edit", "Image_Remov
 const char* const kInitialDescription[] = {
     "Write description of current item, this ", "desciption will appear when player ",
     "select this item in game. Player like ", "to know story or explanation of an ", "item..."};
-
-// The families of preferred that are installed, in their order (all of them when none is). Qt picks the same font
-// from either list, but each family it is asked for and lacks costs it a search through every installed font: on
-// Linux, where the Windows fonts named first are missing, a millisecond or more of the start-up.
-QStringList InstalledFamilies(const QStringList& preferred) {
-    const QStringList installed = QFontDatabase::families();
-    QStringList found;
-    for (const QString& family : preferred) {
-        if (installed.contains(family, Qt::CaseInsensitive))
-            found.append(family);
-    }
-    return found.isEmpty() ? preferred : found;
-}
-
-QFont SheetFont() {
-    QFont font;
-    font.setFamilies(
-        InstalledFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                           QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")}));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 QComboBox* MakeChoice(const char* name, int left, int top, QWidget* parent) {
     auto* choice = new ChoiceBox(QLatin1String(name), parent);
