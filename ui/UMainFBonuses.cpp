@@ -30,8 +30,11 @@ std::string EntryBytes(const QListWidgetItem* item) {
 } // namespace
 
 void TForm1::AddBonusEntry(const std::string& bytes) {
-    auto* item = new QListWidgetItem(ShownEntry(bytes), ListBox1);
+    // Filled in before it joins the list: a change to an item in the list makes the list search for it, which made
+    // loading many bonuses take time growing with their square.
+    auto* item = new QListWidgetItem(ShownEntry(bytes));
     item->setData(kEntryBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    ListBox1->addItem(item);
 }
 
 std::vector<std::string> TForm1::BonusEntries() const {
