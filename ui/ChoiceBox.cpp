@@ -7,6 +7,7 @@ namespace {
 
 constexpr int kTextIndent = 3;
 constexpr int kArrowWidth = 15;
+constexpr int kArrowRightMargin = 4;
 
 } // namespace
 
@@ -16,8 +17,8 @@ ChoiceBox::ChoiceBox(const QString& name, QWidget* parent) : QComboBox(parent) {
     setFrame(false);
 }
 
-// Painted here rather than through a style sheet: a style sheet costs the start-up a style of its own, and it
-// hid the current entry's text in the open list.
+// Painted here rather than styled: a style sheet gives the window a style of its own, which costs the start-up,
+// and it hides the current entry's text in the open list.
 void ChoiceBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -33,6 +34,6 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
 
     QStyleOption arrow;
     arrow.initFrom(this);
-    arrow.rect = QRect(width() - kArrowWidth, 0, kArrowWidth - 4, height());
+    arrow.rect = QRect(width() - kArrowWidth, 0, kArrowWidth - kArrowRightMargin, height());
     style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, &painter, this);
 }
