@@ -17,6 +17,9 @@ protected:
     void WriteItem(const std::string& server, const std::string& description);
     void OpenHostile() { OpenItem("Hostile.ITM"); }
     void Save() { ClickCommand("Image_SAVE"); }
+    // Writes the item as these CR LF lines, opens it, expects no message, saves it and expects both files unchanged.
+    void ExpectOpenedQuietlyAndSavedByteForByte(const std::vector<std::string>& server,
+                                                const std::vector<std::string>& description);
 
     // A file of the scratch project as the messages name it.
     QString Shown(const std::string& relative) const { return QString::fromStdString(project.Path(relative)); }

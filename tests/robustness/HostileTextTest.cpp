@@ -30,12 +30,7 @@ TEST_F(HostileItemTest, NulBytesAreCarriedThroughLoadAndSave) {
         "Type=Ring", "Note=a" + kNul + "b", "Bonus=Attack+5,Ev" + kNul + "l", "Price=1" + kNul + "2", "Class=ALL",
         "Stack=1"};
     const std::vector<std::string> description = {kNul + "first", "sec" + kNul + "ond", kNul};
-    WriteItem(CrLfLines(server), CrLfLines(description));
-    OpenHostile();
-    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
-    Save();
-    EXPECT_EQ(project.Read(kServer), CrLfLines(server));
-    EXPECT_EQ(project.Read(kDescription), CrLfLines(description));
+    ExpectOpenedQuietlyAndSavedByteForByte(server, description);
 }
 
 TEST_F(HostileItemTest, ASixteenMebibyteLineInTheServerFileSurvivesTheSave) {
@@ -70,12 +65,7 @@ TEST_F(HostileItemTest, TextNotValidInTheLocaleEncodingIsSavedBackByteForByte) {
                                              "\xE2\x82=1"};
     const std::vector<std::string> description = {"Lone \x80 continuation", "Cut \xE2\x82 short", "Overlong \xC0\xAF",
                                                   "Surrogate \xED\xA0\x80", "Unassigned \x81\x8D\x8F\x90\x9D"};
-    WriteItem(CrLfLines(server), CrLfLines(description));
-    OpenHostile();
-    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
-    Save();
-    EXPECT_EQ(project.Read(kServer), CrLfLines(server));
-    EXPECT_EQ(project.Read(kDescription), CrLfLines(description));
+    ExpectOpenedQuietlyAndSavedByteForByte(server, description);
 }
 
 TEST_F(HostileItemTest, AByteOrderMarkBeforeTheDescriptionIsKept) {
