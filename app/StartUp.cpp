@@ -3,7 +3,6 @@
 #include "Application.h"
 #include "SheetFont.h"
 #include "SingleInstance.h"
-#include "TextCodec.h"
 #include "UBonusF.h"
 #include "UMainF.h"
 
@@ -11,25 +10,13 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::vector<std::string> CommandLineArguments() {
-    std::vector<std::string> arguments;
-    const QStringList all = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < all.size(); ++i)
-        arguments.push_back(TextCodec::ToSystem(all[i]));
-    return arguments;
-}
-
-} // namespace
-
-void RunEditor(TApplication& application, Desktop& desktop) {
+void RunEditor(TApplication& application, Desktop& desktop, const std::vector<std::string>& arguments) {
     std::unique_ptr<TForm1> form1;
     const auto startUp = [&] {
         // The sheet's font is the application's, so that the messages read as the sheet does, and so that the
         // description box, which starts its document in the application's font, loads no second font at start-up.
         QApplication::setFont(SheetFont());
-        form1 = std::make_unique<TForm1>(desktop, CommandLineArguments());
+        form1 = std::make_unique<TForm1>(desktop, arguments);
         if (application.Terminated())
             return;
         TBonusF bonusF;

@@ -81,9 +81,10 @@ std::optional<Timing> OpenAndSave(const std::string& itemArgument) {
 // The saved item must still hold every bonus; the description is saved as the box wraps it, so only its
 // presence is checked.
 bool SavedWhole(const std::string& folder, const ItemScale& scale) {
-    const LoadedItem saved = LoadItem(folder + "/", "Scale");
-    const bool whole = saved.server && static_cast<int>(saved.server->bonuses.size()) == scale.bonuses &&
-                       saved.description && !saved.description->empty();
+    const auto server = LoadServerData(folder + "/", "Scale").content;
+    const auto description = LoadDescription(folder + "/", "Scale").content;
+    const bool whole = server && static_cast<int>(server->bonuses.size()) == scale.bonuses && description &&
+                       !description->bytes.empty();
     if (!whole)
         std::fprintf(stderr, "scale_driver: the saved %s item lost data\n", scale.name);
     return whole;

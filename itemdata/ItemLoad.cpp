@@ -1,17 +1,13 @@
 #include "ItemLoad.h"
 
 #include "BonusList.h"
+#include "FileError.h"
 #include "FileSystem.h"
 #include "ItemPaths.h"
 #include "TextCase.h"
-#include "TextLines.h"
 #include "UINI.h"
 
 namespace {
-
-std::string MissingFileMessage(const std::string& kind, const std::string& path) {
-    return "Item " + kind + " file = " + path + " does not exists!";
-}
 
 std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored) {
     for (const auto& className : classList) {
@@ -33,26 +29,52 @@ ServerData ReadServerData(const std::string& projectRoot, const std::string& ser
     return data;
 }
 
+DescriptionText ReadDescription(const std::string& descriptionFile) {
+    DescriptionText description{FileSystem::ReadFile(descriptionFile), TextEncoding::CodePage};
+    description.encoding = DetectTextEncoding(description.bytes);
+    if (description.encoding == TextEncoding::Unkeepable)
+        throw FileError("read", descriptionFile,
+                        "it is UTF-16 text with broken characters, which the editor cannot write back unchanged");
+    return description;
+}
+
+// One step of the load: the file's content, or what to tell the user about it and, when it stands there but
+// cannot be read, that a save must leave it alone.
+template <typename Content, typename Read>
+LoadStep<Content> LoadFile(const char* kind, const std::string& path, Read read) {
+    LoadStep<Content> step;
+    try {
+        if (FileSystem::FolderExists(path))
+            throw FileError("read", path, "a folder of that name stands where the file belongs");
+        if (!FileSystem::FileExists(path)) {
+            step.message = std::string("Item ") + kind + " file = " + path + " does not exists!";
+            return step;
+        }
+        step.content = read(path);
+    } catch (const FileError& failure) {
+        step.message = failure.what();
+        step.unreadFile = path;
+    }
+    return step;
+}
+
 } // namespace
 
-LoadedItem LoadItem(const std::string& projectRoot, const std::string& itemName) {
-    LoadedItem item;
-    const std::string serverFile = ServerFilePath(projectRoot, itemName);
-    if (FileSystem::FileExists(serverFile))
-        item.server = ReadServerData(projectRoot, serverFile);
-    else
-        item.messages.push_back(MissingFileMessage("DATA", serverFile));
+LoadStep<ServerData> LoadServerData(const std::string& projectRoot, const std::string& itemName) {
+    return LoadFile<ServerData>("DATA", ServerFilePath(projectRoot, itemName),
+                                [&](const std::string& path) { return ReadServerData(projectRoot, path); });
+}
 
-    const std::string descriptionFile = DescriptionFilePath(projectRoot, itemName);
-    if (FileSystem::FileExists(descriptionFile))
-        item.description = SplitLines(FileSystem::ReadFile(descriptionFile));
-    else
-        item.messages.push_back(MissingFileMessage("DESCRIPTION", descriptionFile));
+LoadStep<DescriptionText> LoadDescription(const std::string& projectRoot, const std::string& itemName) {
+    return LoadFile<DescriptionText>("DESCRIPTION", DescriptionFilePath(projectRoot, itemName), ReadDescription);
+}
 
-    const std::string iconFile = IconFilePath(projectRoot, itemName);
-    if (FileSystem::FileExists(iconFile))
-        item.iconPath = FileSystem::StoredPath(iconFile);
-    else
-        item.messages.push_back(MissingFileMessage("ICON", iconFile));
-    return item;
+LoadStep<std::string> FindIcon(const std::string& projectRoot, const std::string& itemName) {
+    return LoadFile<std::string>("ICON", IconFilePath(projectRoot, itemName), FileSystem::StoredPath);
+}
+
+void RefuseToReplaceUnreadFiles(const std::vector<std::string>& files) {
+    if (!files.empty())
+        throw FileError("save", files.front(),
+                        "it could not be read when the item was opened, and saving would replace what it holds");
 }

@@ -1,10 +1,21 @@
 #pragma once
 
 #include "ItemVocabulary.h"
+#include "TextEncoding.h"
 
 #include <optional>
 #include <string>
 #include <vector>
+
+// Opening an existing item: its three files are read one step at a time, server data, description and icon, so
+// that a file that is missing or cannot be read costs only its own part of the item.
+
+// One file as opening the item found it.
+template <typename Content> struct LoadStep {
+    std::optional<Content> content;        // none when the file is missing or could not be read
+    std::string message;                   // what the user is told about the file; empty when it was read
+    std::optional<std::string> unreadFile; // the file, when it stands there but could not be read
+};
 
 // What the server data file gave.
 struct ServerData {
@@ -15,16 +26,23 @@ struct ServerData {
     std::vector<std::string> classList;   // ItemVocabulary::ClassList
 };
 
-// An existing item as its files gave it; a missing file leaves its part empty and adds its message.
-struct LoadedItem {
-    std::optional<ServerData> server;                    // none when the server file is missing
-    std::optional<std::vector<std::string>> description; // lines (bytes, any line ends); none when missing
-    std::optional<std::string> iconPath;                 // the icon file as stored on disk; none when missing
-    std::vector<std::string> messages;                   // the missing-file messages, in order
+// The description file's bytes and how they hold its text.
+struct DescriptionText {
+    std::string bytes;
+    TextEncoding encoding;
 };
 
-// Reads the item's server data (Type, class list, Class, Price, Stack, Bonus), description and icon path, in that
-// order. Each missing file gives its message ("Item DATA file = ... does not exists!", then DESCRIPTION, then
-// ICON) and loading goes on; unexpected content is never rejected. Raises FileError for a file that exists but
-// cannot be read.
-LoadedItem LoadItem(const std::string& projectRoot, const std::string& itemName);
+// Type, the class list, Class, Price, Stack and Bonus, read in that order; a missing file gives the message
+// "Item DATA file = ... does not exists!". Unexpected content is never rejected.
+LoadStep<ServerData> LoadServerData(const std::string& projectRoot, const std::string& itemName);
+
+// The description's bytes; "Item DESCRIPTION file = ... does not exists!" when missing. UTF-16 text whose
+// characters are broken cannot be written back unchanged and counts as unreadable.
+LoadStep<DescriptionText> LoadDescription(const std::string& projectRoot, const std::string& itemName);
+
+// The icon file as stored on disk; "Item ICON file = ... does not exists!" when missing.
+LoadStep<std::string> FindIcon(const std::string& projectRoot, const std::string& itemName);
+
+// Raises FileError for the first of files, the files that could not be read when the item was opened: a save
+// would replace what they hold with what the editor shows instead.
+void RefuseToReplaceUnreadFiles(const std::vector<std::string>& files);

@@ -1,10 +1,11 @@
 #include "ItemSave.h"
 
 #include "BonusList.h"
+#include "FileError.h"
 #include "FileSystem.h"
+#include "ItemLoad.h"
 #include "ItemPaths.h"
 #include "Os.h"
-#include "TextLines.h"
 #include "UINI.h"
 
 #include <filesystem>
@@ -38,34 +39,36 @@ void CopyPickedIcon(const ItemToSave& item, IconCopier& iconCopier) {
         return;
     const std::string source = FileSystem::StoredPath(*item.pickedIcon);
     const std::string target = FileSystem::StoredPath(IconFilePath(item.projectRoot, item.itemName));
+    if (FileSystem::FolderExists(target))
+        throw FileError("save", target, "a folder of that name stands where the file belongs");
     if (!SameFile(source, target))
         iconCopier.CopyIcon(source, target);
 }
 
-std::string DescriptionBytes(const std::vector<std::string>& lines) {
-    if (lines.empty() || !lines.back().empty())
-        return JoinLines(lines);
-    return JoinLines(std::vector<std::string>(lines.begin(), lines.end() - 1));
-}
-
 } // namespace
 
-std::vector<std::string> FixUpPriceAndStack(std::string& price, std::string& stack) {
-    std::vector<std::string> messages;
-    if (price.empty()) {
-        messages.push_back("Price value is empty, set to Price=0");
-        price = "0";
-    }
-    if (IsEmptyOrZero(stack)) {
-        messages.push_back("Stack value is empty or less than 1, set to Stack=1");
-        stack = "1";
-    }
-    return messages;
+std::optional<std::string> FixUpPrice(std::string& price) {
+    if (!price.empty())
+        return std::nullopt;
+    price = "0";
+    return "Price value is empty, set to Price=0";
+}
+
+std::optional<std::string> FixUpStack(std::string& stack) {
+    if (!IsEmptyOrZero(stack))
+        return std::nullopt;
+    stack = "1";
+    return "Stack value is empty or less than 1, set to Stack=1";
 }
 
 void SaveItem(const ItemToSave& item, IconCopier& iconCopier) {
+    RefuseToReplaceUnreadFiles(item.unreadFiles);
     WriteServerData(item);
     CopyPickedIcon(item, iconCopier);
-    FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName),
-                                DescriptionBytes(item.descriptionLines));
+    FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName), item.description);
+}
+
+bool ItemNameTaken(const std::string& projectRoot, const std::string& itemName) {
+    return FileSystem::FileExists(ServerFilePath(projectRoot, itemName)) ||
+           FileSystem::FileExists(DescriptionFilePath(projectRoot, itemName));
 }

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-// The first two save steps: an empty price becomes "0"; an empty stack, or one of digits only worth less than 1
-// ("0", "00"), becomes "1"; any other text stays. Returns the messages to show for the changes, in that order.
-std::vector<std::string> FixUpPriceAndStack(std::string& price, std::string& stack);
+// The first two save steps, each with the message to show when it changes the text: an empty price becomes "0";
+// an empty stack, or one of digits only worth less than 1 ("0", "00"), becomes "1"; any other text stays.
+std::optional<std::string> FixUpPrice(std::string& price);
+std::optional<std::string> FixUpStack(std::string& stack);
 
 // The service that copies a newly picked icon into the project, with the desktop's progress display.
 class IconCopier {
@@ -22,16 +23,21 @@ public:
 struct ItemToSave {
     std::string projectRoot, itemName;
     ItemVocabulary::TypeIndex type;
-    std::string className;                     // empty when no class is selected
-    std::string price, stack;                  // already fixed up
-    std::vector<std::string> bonuses;          // the bonus entries in list order
-    std::vector<std::string> descriptionLines; // bytes, as the description box displays them
-    std::optional<std::string> pickedIcon;     // the picture picked for a new item, none for an existing item
+    std::string className;                 // empty when no class is selected
+    std::string price, stack;              // already fixed up
+    std::vector<std::string> bonuses;      // the bonus entries in list order
+    std::string description;               // the description file's bytes, lines ended by CR LF
+    std::optional<std::string> pickedIcon; // the picture picked for a new item, none for an existing item
+    std::vector<std::string> unreadFiles;  // the item's files that could not be read when it was opened
 };
 
 // Save steps 3 to 6, in order: writes Type, Bonus, Price, Class and Stack into the server data file through the
 // key=value store (a new file holds exactly these five lines; other lines of an existing file stay in place);
 // copies the picked icon, when it still exists, to CLIENT/<ItemName>.BMP unless it already is that file; writes
-// the description lines crash-safe, each ended by CR LF, an empty last line left out. Raises FileError at the
-// first step that fails: the steps before it stay done, the ones after it do not run.
+// the description crash-safe. Raises FileError at the first step that fails: the steps before it stay done, the
+// ones after it do not run. Nothing is written at all while one of the item's files could not be read.
 void SaveItem(const ItemToSave& item, IconCopier& iconCopier);
+
+// True when the project already holds an item of this name (its server data or description file, found whatever
+// its letter case): a new item of that name would replace it.
+bool ItemNameTaken(const std::string& projectRoot, const std::string& itemName);

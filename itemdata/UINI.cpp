@@ -1,6 +1,8 @@
 #include "UINI.h"
 
+#include "FileError.h"
 #include "FileSystem.h"
+#include "TextEncoding.h"
 #include "TextLines.h"
 
 namespace {
@@ -8,7 +10,11 @@ namespace {
 std::vector<std::string> LoadLines(const std::string& fileName) {
     if (!FileSystem::FileExists(fileName))
         return {};
-    return SplitLines(FileSystem::ReadFile(fileName));
+    const std::string bytes = FileSystem::ReadFile(fileName);
+    // Lines and keys are single bytes to the store: UTF-16 text would be cut and rewritten into garbage.
+    if (DetectTextEncoding(bytes) != TextEncoding::CodePage)
+        throw FileError("read", fileName, "it is UTF-16 text, which the editor does not change");
+    return SplitLines(bytes);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ class TINI {
 public:
     // Create: loads the file's lines when the file exists (found whatever its letter case); a missing file gives
     // no lines. With autoAdd, missing keys that are read or written are appended and the destructor saves.
-    // Raises FileError when an existing file cannot be read.
+    // Raises FileError when an existing file cannot be read, or is UTF-16 text, whose bytes are no lines to it.
     TINI(const std::string& fileName, bool autoAdd);
 
     // Saves when auto-add is on. A destructor must not throw, so a failing save is ignored here: the saver calls

@@ -3,10 +3,18 @@
 #include "ErrorHandler.h"
 
 #include <QFileInfo>
+#include <QSettings>
 
 #include <exception>
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // The editor keeps no state of its own. Qt's dialogs keep their history in settings files (on Windows in the
+    // registry): they are sent to files beneath the program file, where no file can ever be made.
+    const QString nowhere = applicationFilePath() + QStringLiteral("/settings");
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, nowhere);
+}
 
 QString TApplication::Title() {
     return QFileInfo(applicationFilePath()).completeBaseName().left(260);
@@ -28,8 +36,29 @@ void TApplication::Terminate() {
 }
 
 QString MessageBoxText(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // A box wraps its text only at blanks: a long path gets invisible break points after its separators, or
+    // anywhere when it has none, so that the box never grows wider than the screen.
+    constexpr int kRunBreakableAtSeparator = 20;
+    constexpr int kLongestRun = 40;
+    const QChar breakPoint(0x200B);
+    QString shown;
+    shown.reserve(text.size() + text.size() / kLongestRun);
+    int run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            shown.append(QLatin1Char('\n'));
+            i += (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ? 1 : 0;
+            run = 0;
+            continue;
+        }
+        shown.append(c);
+        run = c.isSpace() ? 0 : run + 1;
+        const bool separator = c == QLatin1Char('/') || c == QLatin1Char('\\');
+        if (((separator && run >= kRunBreakableAtSeparator) || run >= kLongestRun) && !c.isHighSurrogate()) {
+            shown.append(breakPoint);
+            run = 0;
+        }
+    }
     return shown;
 }

@@ -28,5 +28,6 @@ private:
     bool m_terminated = false;
 };
 
-// A message's text as a box shows it: a lone carriage return becomes a line break.
+// A message's text as a box shows it: a lone carriage return becomes a line break, and a long run without blanks,
+// such as a path, may break at its separators.
 QString MessageBoxText(const QString& text);

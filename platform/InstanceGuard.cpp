@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace {
@@ -10,7 +11,7 @@ constexpr char kShowRequest[] = "show\n";
 constexpr int kAnswerWaitMs = 2000;
 constexpr int kConnectAttempts = 10;
 
-// The name as a file name: the lock and the channel live as files in the temporary folder.
+// The name as a file name: the lock and the channel live as files in the user's own folder.
 QString FileSafe(QString name) {
     for (QChar& c : name) {
         if (c == QLatin1Char(':') || c == QLatin1Char('/') || c == QLatin1Char('\\'))
@@ -19,10 +20,31 @@ QString FileSafe(QString name) {
     return name;
 }
 
+// Where the user's own instance lock and channel live, so that another user's editor on the same machine never
+// meets them: the user's runtime folder, which nobody else may read, or on Windows the user's own temporary
+// folder. A runtime folder that others may read is refused by Qt; the temporary folder then stands in.
+QDir UserFolder() {
+#ifdef Q_OS_WIN
+    return QDir::temp();
+#else
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::temp() : QDir(runtime);
+#endif
+}
+
+// The channel: on Windows a named pipe of the user's session; elsewhere a socket file in the user's folder.
+QString ChannelName(const QString& name) {
+#ifdef Q_OS_WIN
+    return FileSafe(name);
+#else
+    return UserFolder().filePath(FileSafe(name));
+#endif
+}
+
 } // namespace
 
 InstanceGuard::InstanceGuard(const QString& name)
-    : m_channelName(FileSafe(name)), m_lock(QDir::temp().filePath(FileSafe(name) + QStringLiteral(".lock"))) {
+    : m_channelName(ChannelName(name)), m_lock(UserFolder().filePath(FileSafe(name) + QStringLiteral(".lock"))) {
     // The holder's process id decides staleness; a long-running editor's lock never ages out.
     m_lock.setStaleLockTime(0);
 }

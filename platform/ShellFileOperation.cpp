@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QSaveFile>
 
 namespace {
 
@@ -16,12 +15,16 @@ enum Operation { Move = 1, Copy = 2, Delete = 3, Rename = 4, Recycle = 5 };
 
 constexpr qint64 kChunkBytes = 1 << 20;
 
+std::string SystemPath(const QString& path) {
+    return TextCodec::ToSystem(QDir::toNativeSeparators(path));
+}
+
 QString Stored(const QString& path) {
-    return TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(QDir::toNativeSeparators(path))));
+    return TextCodec::FromSystem(FileSystem::StoredPath(SystemPath(path)));
 }
 
 [[noreturn]] void Fail(const char* action, const QString& file, const QString& reason) {
-    throw FileError(action, TextCodec::ToSystem(QDir::toNativeSeparators(file)), TextCodec::ToSystem(reason));
+    throw FileError(action, SystemPath(file), TextCodec::ToSystem(reason));
 }
 
 // The file the source becomes: inside target when target is a folder, else target itself.
@@ -43,13 +46,13 @@ bool SameFile(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
+// The copy is written crash-safe, and a link standing at its name is replaced rather than followed: the copy never
+// writes into a file elsewhere that a link happens to point to.
 void CopyWithProgress(QWidget* owner, const QString& source, const QString& destination) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         Fail("copy", source, input.errorString());
-    QSaveFile output(destination);
-    if (!output.open(QIODevice::WriteOnly))
-        Fail("copy to", destination, output.errorString());
+    FileSystem::SafeFileWriter output(SystemPath(destination), FileSystem::AtLink::ReplaceIt, "copy to");
     QProgressDialog progress(QFileInfo(source).fileName(), QString(), 0, 100, owner);
     progress.setWindowTitle(ShellOperationTitle(Copy));
     progress.setWindowModality(Qt::WindowModal);
@@ -60,13 +63,11 @@ void CopyWithProgress(QWidget* owner, const QString& source, const QString& dest
         const QByteArray chunk = input.read(kChunkBytes);
         if (chunk.isEmpty() && input.error() != QFileDevice::NoError)
             Fail("copy", source, input.errorString());
-        if (output.write(chunk) != chunk.size())
-            Fail("copy to", destination, output.errorString());
+        output.Write(chunk.constData(), static_cast<std::size_t>(chunk.size()));
         done += chunk.size();
         progress.setValue(static_cast<int>(done * 100 / total));
     }
-    if (!output.commit())
-        Fail("copy to", destination, output.errorString());
+    output.Commit();
 }
 
 void CopyFile(QWidget* owner, const QString& source, const QString& target) {

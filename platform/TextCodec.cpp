@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include "TextEncoding.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -52,9 +54,16 @@ std::string ToSystem(const QString& text) {
 }
 
 DecodedText Decode(const std::string& bytes) {
-    // A byte order mark opening the text is kept as a character, so that a save writes it back.
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const TextEncoding detected = DetectTextEncoding(bytes);
+    if (detected == TextEncoding::Utf16LittleEndian || detected == TextEncoding::Utf16BigEndian) {
+        const bool little = detected == TextEncoding::Utf16LittleEndian;
+        QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::ConvertInitialBom);
+        return {decoder.decode(view), little ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian};
+    }
     QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text = decoder.decode(view);
     if (!decoder.hasError())
         return {text, Encoding::System};
     return {FromWindows1252(bytes), Encoding::Windows1252};
@@ -63,9 +72,17 @@ DecodedText Decode(const std::string& bytes) {
 std::string Encode(const QString& text, Encoding encoding) {
     if (encoding == Encoding::Windows1252)
         return ToWindows1252(text);
-    QStringEncoder encoder(QStringConverter::System);
+    const QStringConverter::Encoding converter = encoding == Encoding::Utf16LittleEndian ? QStringConverter::Utf16LE
+                                                 : encoding == Encoding::Utf16BigEndian  ? QStringConverter::Utf16BE
+                                                                                         : QStringConverter::System;
+    QStringEncoder encoder(converter);
     const QByteArray bytes = encoder.encode(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string EncodeLines(const QStringList& lines, Encoding encoding) {
+    const QString crLf = QStringLiteral("\r\n");
+    return Encode(lines.isEmpty() ? QString() : lines.join(crLf) + crLf, encoding);
 }
 
 } // namespace TextCodec

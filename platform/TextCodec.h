@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -8,13 +9,14 @@
 // text the widgets show. On Windows the system's code page is its ANSI code page; elsewhere the locale's encoding.
 namespace TextCodec {
 
-enum class Encoding { System, Windows1252 };
+enum class Encoding { System, Windows1252, Utf16LittleEndian, Utf16BigEndian };
 
 QString FromSystem(const std::string& bytes);
 std::string ToSystem(const QString& text);
 
-// Text read from a file and the encoding it was read in: the system's when the bytes are valid in it, otherwise
-// Windows-1252, so that a file written on a Windows desktop still reads right.
+// Text read from a file and the encoding it was read in: UTF-16 when its byte order mark opens it; else the
+// system's when the bytes are valid in it, otherwise Windows-1252, so that a file written on a Windows desktop
+// still reads right. A byte order mark stays in the text as its first character, so that a save writes it back.
 struct DecodedText {
     QString text;
     Encoding encoding = Encoding::System;
@@ -22,5 +24,8 @@ struct DecodedText {
 
 DecodedText Decode(const std::string& bytes);
 std::string Encode(const QString& text, Encoding encoding);
+
+// A text file's bytes: every line followed by CR LF, all in the encoding.
+std::string EncodeLines(const QStringList& lines, Encoding encoding);
 
 } // namespace TextCodec

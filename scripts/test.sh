@@ -8,12 +8,12 @@ scripts/install-deps.sh build test
 jobs=2
 
 echo "== Linux suite"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== Linux suite under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_SANITIZE=ON -DBRINDLE_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1" \
     LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizer-suppressions.txt:print_suppressions=0" \

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOption>
+#include <QWheelEvent>
 
 namespace {
 
@@ -15,6 +16,14 @@ ChoiceBox::ChoiceBox(const QString& name, QWidget* parent) : QComboBox(parent) {
     setObjectName(name);
     setEditable(false);
     setFrame(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ChoiceBox::wheelEvent(QWheelEvent* event) {
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 // Painted here rather than styled: a style sheet gives the window a style of its own, which costs the start-up,

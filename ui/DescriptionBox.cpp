@@ -1,5 +1,6 @@
 #include "DescriptionBox.h"
 
+#include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -38,6 +39,8 @@ DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDocumentMargin(2);
+    // Tab moves on to the price, as in every other field of the sheet; the description holds no tab characters.
+    setTabChangesFocus(true);
 }
 
 QStringList DescriptionBox::DisplayedLines() const {
@@ -66,6 +69,17 @@ void DescriptionBox::SetLines(const QStringList& lines) {
     SetText(lines.join(QLatin1Char('\n')));
 }
 
-void DescriptionBox::SetText(const QString& text) {
+void DescriptionBox::SetText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(WithLongRunsBroken(text));
+}
+
+bool DescriptionBox::canInsertFromMimeData(const QMimeData* source) const {
+    return source && source->hasText();
+}
+
+void DescriptionBox::insertFromMimeData(const QMimeData* source) {
+    if (source && source->hasText())
+        QPlainTextEdit::insertFromMimeData(source);
 }

@@ -14,8 +14,15 @@ public:
 
     void SetLines(const QStringList& lines);
 
-    // Shows the text, whose lines are separated by line feeds. A run of more than 256 characters without a blank
-    // is ended by a line break first: it cannot fit one line of the box anyway, and Qt's wrapping of such a run
-    // takes time that grows with its square (a 16 MiB run would take hours).
-    void SetText(const QString& text);
+    // Shows the text, whose lines end in CR LF, a lone CR or a lone LF; a final line end leaves an empty last line.
+    // A run of more than 256 characters without a blank is ended by a line break first: it cannot fit one line of
+    // the box anyway, and Qt's wrapping of such a run takes time that grows with its square (a 16 MiB run would
+    // take hours).
+    void SetText(QString text);
+
+protected:
+    // Only text is pasted or dropped in: without it there is nothing to insert (and Qt 6.4's own insertion
+    // crashes on clipboard data that holds nothing).
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 };

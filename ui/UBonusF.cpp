@@ -14,13 +14,12 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kSignMinimumWidth = 19;
+constexpr int kSignWidth = 19;
 constexpr int kSignHeight = 41;
 constexpr int kGlyphSpacing = 6;
 
@@ -84,7 +83,7 @@ void TBonusF::BuildControls() {
     Picture(BonusArtwork::ArrowBarsPicture(), "Image2", QRect(8, 64, 46, 39), this);
     Caption(QStringLiteral("Value"), "Label2", QPoint(64, 72), this);
     m_spinEdit1 = Place(new TBonusSpinEdit(this), "SpinEdit1", QRect(128, 72, 193, 33));
-    m_label3 = Place(new QLabel(QStringLiteral("+"), this), "Label3", QRect(328, 61, kSignMinimumWidth, kSignHeight));
+    m_label3 = Place(new QLabel(QStringLiteral("+"), this), "Label3", QRect(328, 61, kSignWidth, kSignHeight));
     m_label3->setFont(BonusDialogLook::HeavyFont(29));
     m_label3->setAlignment(Qt::AlignCenter);
 }
@@ -195,10 +194,14 @@ void TBonusF::BuildResultEntry() {
 }
 
 void TBonusF::ShowSign(const QString& sign) {
+    // The sign box keeps its size in every mode; a sign wider than the box is drawn narrower to fit it whole.
+    QFont font = m_label3->font();
+    font.setStretch(QFont::Unstretched);
+    const int advance = QFontMetrics(font).horizontalAdvance(sign);
+    if (advance > kSignWidth)
+        font.setStretch(kSignWidth * QFont::Unstretched / advance);
+    m_label3->setFont(font);
     m_label3->setText(sign);
-    // The sign box sizes itself to its sign, growing to the right for a wide one; without a sign it is not seen.
-    const int width = sign.isEmpty() ? 0 : std::max(kSignMinimumWidth, m_label3->fontMetrics().horizontalAdvance(sign));
-    m_label3->resize(width, kSignHeight);
 }
 
 void TBonusF::CentreOnScreen() {

@@ -59,6 +59,7 @@ void TForm1::BuildControls() {
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(232, 16, 201, 17);
     Label3->setAutoFillBackground(true);
+    Label3->setTextFormat(Qt::PlainText);
     QPalette blackOnWhite = Label3->palette();
     blackOnWhite.setColor(QPalette::Window, Qt::white);
     blackOnWhite.setColor(QPalette::WindowText, Qt::black);
@@ -112,7 +113,6 @@ void TForm1::ConnectHandlers() {
     ListBox1->viewport()->installEventFilter(this);
     connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, Guarded(&TForm1::ComboBox1Change));
     connect(ComboBox2, QOverload<int>::of(&QComboBox::activated), this, Guarded(&TForm1::ComboBox2Change));
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, Guarded(&TForm1::Image_EditClick));
 }
 
 void TForm1::FormCreate(const std::vector<std::string>& arguments) {
@@ -144,6 +144,9 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1->viewport() && event->type() == QEvent::MouseMove)
         ListBox1MouseMove();
+    // A double click anywhere on the list edits the selected entry, as the Edit command does.
+    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        Guarded (&TForm1::Image_EditClick)();
     return QWidget::eventFilter(watched, event);
 }
 

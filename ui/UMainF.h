@@ -22,7 +22,8 @@ class QListWidget;
 class QListWidgetItem;
 class SheetBackground;
 class TBonusF;
-struct LoadedItem;
+struct ServerData;
+template <typename Content> struct LoadStep;
 
 // The item editor window: a borderless item sheet on which one item is loaded or started, edited and saved.
 // It owns the editing run's state and holds the item's fields in its controls.
@@ -64,9 +65,13 @@ private:
     void ConnectHandlers();
 
     void LoadExistingItem();
-    void ShowLoadedItem(const LoadedItem& item);
+    // The step's content; its message, if any, is shown, and a file it could not read is kept from any save.
+    template <typename Content> std::optional<Content> Reported(LoadStep<Content> step);
+    void ShowServerData(const ServerData& server);
+    void ShowDescription(const std::string& bytes);
     void StartNewItem();
-    void ShowIcon(const QString& path);
+    QString NewItemNameProblem(const std::string& itemName) const;
+    void ShowIcon(const std::string& path);
     void FillClassChoice(const std::vector<std::string>& classNames);
     std::string SelectedClassName() const;
     void AddBonusEntry(const std::string& bytes);
@@ -91,7 +96,8 @@ private:
     std::string m_iconSourceFolder;
     std::optional<std::string> m_pickedIcon;
     TextCodec::Encoding m_descriptionEncoding = TextCodec::Encoding::System;
-    std::vector<std::string> m_classNames; // the class choice's entries as their files name them
+    std::vector<std::string> m_classNames;  // the class choice's entries as their files name them
+    std::vector<std::string> m_unreadFiles; // the item's files that stood there but could not be read
     FileText m_loadedPrice;
     FileText m_loadedStack;
     bool m_shownOnce = false;

@@ -83,4 +83,7 @@ void TForm1::Image_EditClick() {
 
 void TForm1::Image_RemoveClick() {
     delete SelectedBonus();
+    // The list would select the next entry by itself, and a second Remove would then take one never picked.
+    ListBox1->setCurrentRow(-1);
+    ListBox1->clearSelection();
 }

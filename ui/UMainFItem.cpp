@@ -27,16 +27,6 @@ std::string NativeBytes(const QString& path) {
     return TextCodec::ToSystem(QDir::toNativeSeparators(path));
 }
 
-std::string JoinedLines(const std::vector<std::string>& lines) {
-    std::string joined;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            joined += '\n';
-        joined += lines[i];
-    }
-    return joined;
-}
-
 } // namespace
 
 void TForm1::FormShow() {
@@ -46,52 +36,78 @@ void TForm1::FormShow() {
         StartNewItem();
 }
 
+// One file at a time, each told about at its step: a file that is missing or cannot be read costs only its part.
 void TForm1::LoadExistingItem() {
     Label3->setText(Shown(m_itemName));
-    const LoadedItem item = LoadItem(m_projectRoot, m_itemName);
-    ShowLoadedItem(item);
-    for (const std::string& message : item.messages)
-        m_desktop.ShowMessage(Shown(message));
-    if (item.iconPath)
-        ShowIcon(Shown(*item.iconPath));
+    if (const auto server = Reported(LoadServerData(m_projectRoot, m_itemName)))
+        ShowServerData(*server);
+    if (const auto description = Reported(LoadDescription(m_projectRoot, m_itemName)))
+        ShowDescription(description->bytes);
+    if (const auto icon = Reported(FindIcon(m_projectRoot, m_itemName)))
+        ShowIcon(*icon);
 }
 
-void TForm1::ShowLoadedItem(const LoadedItem& item) {
-    if (item.server) {
-        SelectType(item.server->type);
-        FillClassChoice(item.server->classList);
-        const auto& names = m_classNames;
-        const auto found =
-            item.server->className ? std::find(names.begin(), names.end(), *item.server->className) : names.end();
-        ComboBox2->setCurrentIndex(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
-        m_loadedPrice = FileText::FromBytes(item.server->price);
-        m_loadedStack = FileText::FromBytes(item.server->stack);
-        m_loadedPrice.ShowIn(*Edit1);
-        m_loadedStack.ShowIn(*Edit2);
-        for (const std::string& bonus : item.server->bonuses)
-            AddBonusEntry(bonus);
-    }
-    if (item.description) {
-        const TextCodec::DecodedText description = TextCodec::Decode(JoinedLines(*item.description));
-        m_descriptionEncoding = description.encoding;
-        Memo1->SetText(description.text);
-    }
+template <typename Content> std::optional<Content> TForm1::Reported(LoadStep<Content> step) {
+    if (step.unreadFile)
+        m_unreadFiles.push_back(*step.unreadFile);
+    if (!step.message.empty())
+        m_desktop.ShowMessage(Shown(step.message));
+    return std::move(step.content);
+}
+
+void TForm1::ShowServerData(const ServerData& server) {
+    SelectType(server.type);
+    FillClassChoice(server.classList);
+    const auto& names = m_classNames;
+    const auto found = server.className ? std::find(names.begin(), names.end(), *server.className) : names.end();
+    ComboBox2->setCurrentIndex(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
+    m_loadedPrice = FileText::FromBytes(server.price);
+    m_loadedStack = FileText::FromBytes(server.stack);
+    m_loadedPrice.ShowIn(*Edit1);
+    m_loadedStack.ShowIn(*Edit2);
+    for (const std::string& bonus : server.bonuses)
+        AddBonusEntry(bonus);
+}
+
+void TForm1::ShowDescription(const std::string& bytes) {
+    const TextCodec::DecodedText description = TextCodec::Decode(bytes);
+    m_descriptionEncoding = description.encoding;
+    Memo1->SetText(description.text);
 }
 
 void TForm1::StartNewItem() {
-    const auto picked = m_desktop.PickPicture(this, Shown(m_projectRoot + "RESOURCES" + Os::kPathSeparator));
+    const QString resources = Shown(m_projectRoot + "RESOURCES" + Os::kPathSeparator);
+    std::optional<QString> picked;
+    while ((picked = m_desktop.PickPicture(this, resources))) {
+        const QString problem = NewItemNameProblem(StripExtension(TextCodec::ToSystem(QFileInfo(*picked).fileName())));
+        if (problem.isEmpty())
+            break;
+        m_desktop.ShowMessage(problem);
+    }
     if (!picked) {
         m_desktop.TerminateApplication();
         return;
     }
     FillClassChoice(ItemVocabulary::ClassList(m_projectRoot));
     ComboBox2->setCurrentIndex(0);
-    ShowIcon(*picked);
     const QFileInfo picture(*picked);
+    ShowIcon(NativeBytes(picture.absoluteFilePath()));
     m_itemName = StripExtension(TextCodec::ToSystem(picture.fileName()));
     Label3->setText(Shown(m_itemName));
     m_iconSourceFolder = AddTrailingBackslash(NativeBytes(picture.absolutePath()));
     m_pickedIcon = NativeBytes(picture.absoluteFilePath());
+}
+
+// Why a picture cannot start a new item: the name it gives is empty, or an item of that name already exists and
+// would be replaced. Empty when it can.
+QString TForm1::NewItemNameProblem(const std::string& itemName) const {
+    if (itemName.empty())
+        return QStringLiteral("A picture whose name starts with a dot or has no dot gives no item name. "
+                              "Please pick another picture.");
+    if (ItemNameTaken(m_projectRoot, itemName))
+        return QStringLiteral("An item named %1 already exists in this project. Please pick another picture.")
+            .arg(Shown(itemName));
+    return QString();
 }
 
 void TForm1::FillClassChoice(const std::vector<std::string>& classNames) {
@@ -101,11 +117,11 @@ void TForm1::FillClassChoice(const std::vector<std::string>& classNames) {
         ComboBox2->addItem(Shown(name));
 }
 
-void TForm1::ShowIcon(const QString& path) {
-    const QPixmap icon = TransparentIcon(path);
-    if (icon.isNull())
-        m_desktop.ShowMessage(QStringLiteral("Item ICON file = ") + path + QStringLiteral(" is not a picture!"));
-    Image1->setPixmap(icon);
+void TForm1::ShowIcon(const std::string& path) {
+    const ItemIcon icon = ReadItemIcon(path);
+    if (!icon.problem.isEmpty())
+        m_desktop.ShowMessage(icon.problem);
+    Image1->setPixmap(icon.picture);
 }
 
 std::string TForm1::SelectedClassName() const {

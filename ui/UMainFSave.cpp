@@ -2,22 +2,32 @@
 #include "UMainF.h"
 
 #include "DescriptionBox.h"
+#include "Desktop.h"
 #include "DesktopIconCopier.h"
 #include "DigitEdit.h"
 #include "ItemFiles.h"
 
+namespace {
+
+// Each fix-up shows its message, then the fixed text in its field, before the next check runs.
+void FixUp(std::optional<std::string> (*fixUp)(std::string&), FileText& loaded, QLineEdit& field, Desktop& desktop,
+           std::string& bytes) {
+    const auto message = fixUp(bytes);
+    if (!message)
+        return;
+    desktop.ShowMessage(TextCodec::FromSystem(*message));
+    loaded = FileText::FromBytes(bytes);
+    loaded.ShowIn(field);
+}
+
+} // namespace
+
 void TForm1::Image_SAVEClick() {
+    RefuseToReplaceUnreadFiles(m_unreadFiles);
     std::string price = m_loadedPrice.BytesFor(Edit1->text());
+    FixUp(FixUpPrice, m_loadedPrice, *Edit1, m_desktop, price);
     std::string stack = m_loadedStack.BytesFor(Edit2->text());
-    const std::vector<std::string> fixUpMessages = FixUpPriceAndStack(price, stack);
-    for (const std::string& message : fixUpMessages)
-        m_desktop.ShowMessage(TextCodec::FromSystem(message));
-    if (!fixUpMessages.empty()) {
-        m_loadedPrice = FileText::FromBytes(price);
-        m_loadedStack = FileText::FromBytes(stack);
-        m_loadedPrice.ShowIn(*Edit1);
-        m_loadedStack.ShowIn(*Edit2);
-    }
+    FixUp(FixUpStack, m_loadedStack, *Edit2, m_desktop, stack);
     ItemToSave item;
     item.projectRoot = m_projectRoot;
     item.itemName = m_itemName;
@@ -26,9 +36,9 @@ void TForm1::Image_SAVEClick() {
     item.price = price;
     item.stack = stack;
     item.bonuses = BonusEntries();
-    for (const QString& line : Memo1->DisplayedLines())
-        item.descriptionLines.push_back(TextCodec::Encode(line, m_descriptionEncoding));
+    item.description = TextCodec::EncodeLines(Memo1->DisplayedLines(), m_descriptionEncoding);
     item.pickedIcon = m_pickedIcon;
+    item.unreadFiles = m_unreadFiles;
     DesktopIconCopier iconCopier(m_desktop, this);
     SaveItem(item, iconCopier);
     close();

@@ -5,10 +5,13 @@
 #include "TextCase.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -42,18 +45,30 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-void WriteTemporary(const std::string& temporary, const std::string& bytes, const std::string& target) {
-    FileHandle file(std::fopen(temporary.c_str(), "wb"));
-    if (!file)
-        throw FileError::FromErrno("save", target, errno);
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && Os::FlushFileToDisk(file.get());
-    const int writeError = errno;
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed) {
-        std::remove(temporary.c_str());
-        throw FileError::FromErrno("save", target, written ? errno : writeError);
+// A short name nobody can foretell, so that nothing can be planted at it before the save creates it; short, so
+// that an item name as long as the file system allows still leaves room for it.
+std::string UnpredictableName() {
+    static std::random_device device;
+    static std::uint64_t counter = 0;
+    const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t bits = ((std::uint64_t{device()} << 32) ^ device()) ^ (now * 0x9E3779B97F4A7C15ull) ^ ++counter;
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = ".~";
+    for (int i = 0; i < 10; ++i, bits /= 36)
+        name += kLetters[bits % 36];
+    return name + ".tmp";
+}
+
+// The file a save replaces: the one a link at the name points to, when asked to write there and it exists.
+std::string FileReplacedAt(const std::string& stored, AtLink atLink) {
+    const fs::path path = Os::FileSystemPath(stored);
+    std::error_code error;
+    if (atLink == AtLink::WriteItsTarget && fs::is_symlink(path, error) && fs::is_regular_file(path, error)) {
+        const fs::path target = fs::canonical(path, error);
+        if (!error)
+            return Os::CodePageText(target);
     }
+    return stored;
 }
 
 } // namespace
@@ -108,19 +123,75 @@ std::string ReadFile(const std::string& path) {
     return bytes;
 }
 
-void WriteFileSafely(const std::string& path, const std::string& bytes) {
-    const std::string target = StoredPath(path);
+SafeFileWriter::SafeFileWriter(const std::string& path, AtLink atLink, const std::string& action)
+    : m_path(path), m_action(action), m_target(FileReplacedAt(StoredPath(path), atLink)) {
+    const fs::path target = Os::FileSystemPath(m_target);
     std::error_code error;
-    if (fs::is_directory(Os::FileSystemPath(target), error))
-        throw FileError("save", path, "a folder of that name stands where the file belongs");
-    const std::string temporary = target + ".~" + std::to_string(Os::ProcessId()) + ".tmp";
-    WriteTemporary(temporary, bytes, path);
-    fs::rename(Os::FileSystemPath(temporary), Os::FileSystemPath(target), error);
-    if (error) {
-        std::remove(temporary.c_str());
-        throw FileError("save", path, error.message());
+    const fs::file_status standing =
+        atLink == AtLink::ReplaceIt ? fs::symlink_status(target, error) : fs::status(target, error);
+    if (fs::is_directory(standing))
+        throw FileError(action, path, "a folder of that name stands where the file belongs");
+    const bool replacesFile = fs::is_regular_file(standing);
+    if (replacesFile && Os::IsReadOnlyFile(m_target))
+        throw FileError(action, path, "the file is read-only");
+    const std::string folder = FolderOf(m_target);
+    for (int attempt = 0; attempt < 100 && !m_file; ++attempt) {
+        m_temporary = folder + UnpredictableName();
+        m_file = Os::CreateNewFile(m_temporary);
+        if (!m_file && errno != EEXIST)
+            throw FileError::FromErrno(action, path, errno);
     }
-    Os::FlushFolderToDisk(FolderOf(target));
+    if (!m_file)
+        throw FileError::FromErrno(action, path, EEXIST);
+    if (replacesFile && !Os::CopyAccessRights(m_file, m_target))
+        Fail(errno);
+}
+
+SafeFileWriter::~SafeFileWriter() {
+    if (!m_file)
+        return;
+    std::fclose(m_file);
+    std::error_code ignored;
+    fs::remove(Os::FileSystemPath(m_temporary), ignored);
+}
+
+void SafeFileWriter::Write(const char* bytes, std::size_t size) {
+    if (std::fwrite(bytes, 1, size, m_file) != size)
+        Fail(errno);
+}
+
+void SafeFileWriter::Commit() {
+    if (!Os::FlushFileToDisk(m_file))
+        Fail(errno);
+    const bool closed = std::fclose(m_file) == 0;
+    const int closeError = errno;
+    m_file = nullptr;
+    std::error_code error;
+    if (!closed) {
+        fs::remove(Os::FileSystemPath(m_temporary), error);
+        throw FileError::FromErrno(m_action, m_path, closeError);
+    }
+    fs::rename(Os::FileSystemPath(m_temporary), Os::FileSystemPath(m_target), error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(Os::FileSystemPath(m_temporary), ignored);
+        throw FileError(m_action, m_path, error.message());
+    }
+    Os::FlushFolderToDisk(FolderOf(m_target));
+}
+
+void SafeFileWriter::Fail(int errorNumber) {
+    std::fclose(m_file);
+    m_file = nullptr;
+    std::error_code ignored;
+    fs::remove(Os::FileSystemPath(m_temporary), ignored);
+    throw FileError::FromErrno(m_action, m_path, errorNumber);
+}
+
+void WriteFileSafely(const std::string& path, const std::string& bytes, AtLink atLink) {
+    SafeFileWriter writer(path, atLink);
+    writer.Write(bytes.data(), bytes.size());
+    writer.Commit();
 }
 
 std::vector<FolderEntry> ListFolder(const std::string& folder) {

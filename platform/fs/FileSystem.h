@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,33 @@ bool FolderExists(const std::string& path);
 // The whole file's bytes; raises FileError when it cannot be read.
 std::string ReadFile(const std::string& path);
 
-// Replaces the file by bytes, crash-safe: a temporary file in the same folder is written, flushed and renamed over
-// the target, so the target holds either its old or its new content. Raises FileError; the existing file is
-// then untouched.
-void WriteFileSafely(const std::string& path, const std::string& bytes);
+// What a save does when the file's name is a link: a link to an existing file of the user's keeps pointing there
+// and that file is replaced; otherwise the link itself is replaced by the file.
+enum class AtLink { WriteItsTarget, ReplaceIt };
+
+// Replaces a file crash-safe: the bytes go to a new temporary file beside the file replaced, created exclusively
+// under an unpredictable short name, which Commit flushes and renames over it. Until then the file is untouched,
+// and a writer dropped without Commit removes its temporary. The file keeps its access rights; a read-only file
+// or a folder standing at its name is refused. Every failure raises FileError naming path, with action ("save").
+class SafeFileWriter {
+public:
+    SafeFileWriter(const std::string& path, AtLink atLink, const std::string& action = "save");
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    void Write(const char* bytes, std::size_t size);
+    void Commit();
+
+private:
+    [[noreturn]] void Fail(int errorNumber);
+
+    std::string m_path, m_action, m_target, m_temporary;
+    std::FILE* m_file = nullptr;
+};
+
+// Replaces the file by bytes with a SafeFileWriter: the target holds either its old or its new content.
+void WriteFileSafely(const std::string& path, const std::string& bytes, AtLink atLink = AtLink::WriteItsTarget);
 
 struct FolderEntry {
     std::string name;

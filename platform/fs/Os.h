@@ -23,12 +23,22 @@ inline constexpr bool kFileSystemIgnoresCase = false;
 std::filesystem::path FileSystemPath(const std::string& path);
 std::string CodePageText(const std::filesystem::path& path);
 
+// Opens a new file for writing, only if nothing at all stands at path: an existing file, folder or link (even one
+// pointing nowhere) makes it fail with errno EEXIST, so a link planted there can never redirect the write.
+std::FILE* CreateNewFile(const std::string& path);
+
+// Gives the open file the access rights of the existing file model; false (with errno set) when that fails.
+// Windows keeps no such rights on a file, so there it does nothing.
+bool CopyAccessRights(std::FILE* file, const std::string& model);
+
+// True when the existing file may not be changed by this user: Windows' read-only attribute, or elsewhere no
+// write permission for anyone or none for this user (the folder's permission would let a save replace it anyway).
+bool IsReadOnlyFile(const std::string& path);
+
 // Pushes an open file's written bytes to the disk; false (with errno set) when that fails.
 bool FlushFileToDisk(std::FILE* file);
 
 // Makes a rename inside folder survive a power cut; failures are ignored where the system cannot do it.
 void FlushFolderToDisk(const std::string& folder);
-
-int ProcessId();
 
 } // namespace Os

@@ -2,6 +2,7 @@
 #include "ItemFiles.h"
 #include "Os.h"
 #include "ProjectFolder.h"
+#include "UnreadableFile.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,38 @@ std::string Sep() {
 
 } // namespace
 
+// The three load steps of one item, in their order: what each gave and the messages they had for the user.
+struct LoadedItem {
+    std::optional<ServerData> server;
+    std::optional<std::vector<std::string>> description;
+    std::optional<std::string> iconPath;
+    std::vector<std::string> messages;
+    std::vector<std::string> unreadFiles;
+};
+
+template <typename Content> void Note(const LoadStep<Content>& step, LoadedItem& item) {
+    if (!step.message.empty())
+        item.messages.push_back(step.message);
+    if (step.unreadFile)
+        item.unreadFiles.push_back(*step.unreadFile);
+}
+
 class ItemLoadTest : public testing::Test {
 protected:
-    LoadedItem Load(const std::string& itemName) { return LoadItem(project.Root(), itemName); }
+    LoadedItem Load(const std::string& itemName) {
+        LoadedItem item;
+        const auto server = LoadServerData(project.Root(), itemName);
+        Note(server, item);
+        item.server = server.content;
+        const auto description = LoadDescription(project.Root(), itemName);
+        Note(description, item);
+        if (description.content)
+            item.description = SplitLines(description.content->bytes);
+        const auto icon = FindIcon(project.Root(), itemName);
+        Note(icon, item);
+        item.iconPath = icon.content;
+        return item;
+    }
 
     ProjectFolder project;
 };
@@ -127,9 +157,48 @@ TEST_F(ItemLoadTest, FindsEveryFileWhateverItsLetterCase) {
               Os::kFileSystemIgnoresCase ? project.Path("CLIENT/Sword.BMP") : project.Path("client/sword.bmp"));
 }
 
-TEST_F(ItemLoadTest, AFolderInPlaceOfAFileCountsAsMissing) {
+TEST_F(ItemLoadTest, AFileThatCannotBeReadCostsOnlyItsOwnPart) {
     project.MakeFolder("SERVER/Sword.ITM");
     project.MakeFolder("CLIENT/Sword.ITM");
     project.MakeFolder("CLIENT/Sword.BMP");
-    EXPECT_EQ(Load("Sword").messages.size(), 3u);
+    const LoadedItem folders = Load("Sword");
+    const std::string folderInTheWay = "\": a folder of that name stands where the file belongs.";
+    EXPECT_EQ(folders.messages,
+              (std::vector<std::string>{"Could not read \"" + project.Path("SERVER/Sword.ITM") + folderInTheWay,
+                                        "Could not read \"" + project.Path("CLIENT/Sword.ITM") + folderInTheWay,
+                                        "Could not read \"" + project.Path("CLIENT/Sword.BMP") + folderInTheWay}));
+    EXPECT_EQ(folders.unreadFiles.size(), 3u);
+
+    project.Write("SERVER/Wide.ITM", std::string("\xFF\xFET\0y\0p\0e\0=\0R\0i\0n\0g\0", 20));
+    project.Write("CLIENT/Wide.ITM", std::string("\xFE\xFF\0A", 4));
+    const LoadedItem wide = Load("Wide");
+    EXPECT_FALSE(wide.server) << "the store does not read UTF-16 text";
+    EXPECT_EQ(wide.unreadFiles, std::vector<std::string>{project.Path("SERVER/Wide.ITM")});
+    ASSERT_FALSE(wide.messages.empty());
+    EXPECT_EQ(wide.messages[0], "Could not read \"" + project.Path("SERVER/Wide.ITM") +
+                                    "\": it is UTF-16 text, which the editor does not change.");
+    ASSERT_TRUE(wide.description) << "the description that can be kept still loads";
+    EXPECT_EQ(LoadDescription(project.Root(), "Wide").content->encoding, TextEncoding::Utf16BigEndian);
+
+    project.Write("SERVER/Broken.ITM", "Type=Ring\r\nPrice=5\r\n");
+    project.Write("CLIENT/Broken.ITM", "\xFF\xFE\x41");
+    const LoadedItem broken = Load("Broken");
+    ASSERT_TRUE(broken.server) << "the server data read before is kept";
+    EXPECT_EQ(broken.server->price, "5");
+    EXPECT_FALSE(broken.description);
+    EXPECT_EQ(broken.unreadFiles, std::vector<std::string>{project.Path("CLIENT/Broken.ITM")});
+
+    if (!UnreadableFile::Supported())
+        return;
+    project.Write("CLIENT/Locked.ITM", "Secret.\r\n");
+    project.Write("SERVER/Locked.ITM", "Type=Ring\r\n");
+    const UnreadableFile locked(project.Path("CLIENT/Locked.ITM"));
+    const LoadedItem unreadable = Load("Locked");
+    ASSERT_TRUE(unreadable.server);
+    EXPECT_EQ(unreadable.server->type, ItemVocabulary::TypeIndex(3));
+    EXPECT_FALSE(unreadable.description);
+    EXPECT_EQ(unreadable.unreadFiles, std::vector<std::string>{project.Path("CLIENT/Locked.ITM")});
+    ASSERT_EQ(unreadable.messages.size(), 2u) << "the icon is missing too";
+    EXPECT_EQ(unreadable.messages[0],
+              "Could not read \"" + project.Path("CLIENT/Locked.ITM") + "\": Permission denied.");
 }

@@ -64,7 +64,12 @@ TEST_P(FixUpTest, SetsEmptyPriceAndLowStackWithTheirMessages) {
     const FixUpCase& fixUp = GetParam();
     std::string price = fixUp.price;
     std::string stack = fixUp.stack;
-    EXPECT_EQ(FixUpPriceAndStack(price, stack), fixUp.messages);
+    std::vector<std::string> messages;
+    for (const auto& message : {FixUpPrice(price), FixUpStack(stack)}) {
+        if (message)
+            messages.push_back(*message);
+    }
+    EXPECT_EQ(messages, fixUp.messages);
     EXPECT_EQ(price, fixUp.fixedPrice);
     EXPECT_EQ(stack, fixUp.fixedStack);
 }
@@ -93,12 +98,12 @@ protected:
 
 TEST_F(ItemSaveTest, AnItemWithoutServerFileIsSavedAsExactlyTheFiveKeys) {
     project.CopyQuest();
-    const LoadedItem loaded = LoadItem(project.Root(), "Lamp");
-    ASSERT_FALSE(loaded.server);
+    ASSERT_FALSE(LoadServerData(project.Root(), "Lamp").content);
     ItemToSave item = Item("Lamp");
     item.price.clear();
     item.stack.clear();
-    FixUpPriceAndStack(item.price, item.stack);
+    FixUpPrice(item.price);
+    FixUpStack(item.stack);
     Save(item);
     EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
     EXPECT_EQ(project.Read("CLIENT/Lamp.ITM"), "");
@@ -126,12 +131,12 @@ TEST_F(ItemSaveTest, AnEmptyBonusValueSurvivesLoadingAndSavingAgain) {
     Save(Item("Lamp"));
     const std::string first = project.Read("SERVER/Lamp.ITM");
     EXPECT_NE(first.find("\r\nBonus=\r\n"), std::string::npos);
-    const LoadedItem loaded = LoadItem(project.Root(), "Lamp");
-    ASSERT_TRUE(loaded.server);
-    EXPECT_EQ(loaded.server->bonuses, std::vector<std::string>{""});
+    const auto loaded = LoadServerData(project.Root(), "Lamp").content;
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->bonuses, std::vector<std::string>{""});
     ItemToSave again = Item("Lamp");
-    again.bonuses = loaded.server->bonuses;
-    again.className = loaded.server->className.value_or("");
+    again.bonuses = loaded->bonuses;
+    again.className = loaded->className.value_or("");
     Save(again);
     EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), first);
 }
@@ -139,12 +144,12 @@ TEST_F(ItemSaveTest, AnEmptyBonusValueSurvivesLoadingAndSavingAgain) {
 TEST_F(ItemSaveTest, AnExistingFileKeepsItsOtherLinesInPlaceAndGainsMissingKeysInOrder) {
     project.Write("SERVER/Draught.ITM", "type=Potion\r\nWeight=3\r\n; brewed in spring\r\nSTACK=4\r\n");
     project.MakeFolder("CLIENT");
-    const LoadedItem loaded = LoadItem(project.Root(), "Draught");
-    ASSERT_TRUE(loaded.server);
-    ASSERT_EQ(loaded.server->type, ItemVocabulary::TypeIndex(1));
+    const auto loaded = LoadServerData(project.Root(), "Draught");
+    ASSERT_TRUE(loaded.content);
+    ASSERT_EQ(loaded.content->type, ItemVocabulary::TypeIndex(1));
     ItemToSave item = Item("Draught");
-    item.type = loaded.server->type;
-    item.stack = loaded.server->stack;
+    item.type = loaded.content->type;
+    item.stack = loaded.content->stack;
     item.bonuses = {"Small Potion HP"};
     Save(item);
     EXPECT_EQ(project.Read("SERVER/Draught.ITM"), "Type=Potion\r\nWeight=3\r\n; brewed in spring\r\nStack=4\r\n"
@@ -158,7 +163,7 @@ TEST_F(ItemSaveTest, ANewStaffFromAPickedPictureWritesThreeFiles) {
         "select this item in game. Player like ", "to know story or explanation of an ", "item..."};
     ItemToSave item = Item("Staff");
     item.pickedIcon = project.Path("RESOURCES/Staff.bmp");
-    item.descriptionLines = initialDescription;
+    item.description = CrLfText(initialDescription);
     Save(item);
     EXPECT_TRUE(project.Exists("SERVER/Staff.ITM"));
     EXPECT_EQ(project.Read("CLIENT/Staff.ITM"), CrLfText(initialDescription));
@@ -166,9 +171,10 @@ TEST_F(ItemSaveTest, ANewStaffFromAPickedPictureWritesThreeFiles) {
     EXPECT_EQ(copier.copies[0].source, project.Path("RESOURCES/Staff.bmp"));
     EXPECT_EQ(copier.copies[0].target, project.Path("CLIENT/Staff.BMP"));
     EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), project.Read("RESOURCES/Staff.bmp"));
-    const LoadedItem reloaded = LoadItem(project.Root(), "Staff");
-    EXPECT_TRUE(reloaded.messages.empty());
-    EXPECT_EQ(reloaded.description, initialDescription);
+    const auto reloaded = LoadDescription(project.Root(), "Staff");
+    EXPECT_TRUE(reloaded.message.empty());
+    ASSERT_TRUE(reloaded.content);
+    EXPECT_EQ(SplitLines(reloaded.content->bytes), initialDescription);
 }
 
 TEST_F(ItemSaveTest, ThePickedPictureIsCopiedEvenWhenItsNameHasTwoDots) {
@@ -208,37 +214,15 @@ TEST_F(ItemSaveTest, TheIconReplacesACaseVariantInsteadOfStandingBesideIt) {
     EXPECT_EQ(project.Entries(""), (std::vector<std::string>{"RESOURCES", "client", "server"}));
 }
 
-TEST_F(ItemSaveTest, TheDescriptionIsWrittenWithCrLfAndWithoutAnEmptyLastLine) {
-    project.MakeFolder("SERVER");
-    project.MakeFolder("CLIENT");
-    const struct {
-        std::vector<std::string> lines;
-        std::string bytes;
-    } cases[] = {
-        {{"A sharp ", "blade."}, "A sharp \r\nblade.\r\n"},
-        {{"A sharp", "blade.", ""}, "A sharp\r\nblade.\r\n"},
-        {{"A sharp", "", ""}, "A sharp\r\n\r\n"},
-        {{"", "blade."}, "\r\nblade.\r\n"},
-        {{""}, ""},
-        {{}, ""},
-    };
-    for (const auto& description : cases) {
-        ItemToSave item = Item("Sword");
-        item.descriptionLines = description.lines;
-        Save(item);
-        EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), description.bytes);
-    }
-}
-
 TEST_F(ItemSaveTest, AWindows1252DescriptionComesBackByteForByte) {
     project.CopyQuest();
     const std::string bytes = "Caf\xE9 cr\xE8me \x80 5\r\n\xAB"
                               "Ancient\xBB map \x96 na\xEFve\r\n";
     project.Write("CLIENT/AncientMap.ITM", bytes);
-    const LoadedItem loaded = LoadItem(project.Root(), "AncientMap");
-    ASSERT_TRUE(loaded.description);
+    const auto loaded = LoadDescription(project.Root(), "AncientMap");
+    ASSERT_TRUE(loaded.content);
     ItemToSave item = Item("AncientMap");
-    item.descriptionLines = *loaded.description;
+    item.description = loaded.content->bytes;
     Save(item);
     EXPECT_EQ(project.Read("CLIENT/AncientMap.ITM"), bytes);
 }
@@ -248,7 +232,7 @@ TEST_F(ItemSaveTest, AProjectWithoutServerFolderFailsFirstAndTouchesNothing) {
     project.Write("RESOURCES/Sword.bmp", "BM");
     ItemToSave item = Item("Sword");
     item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
-    item.descriptionLines = {"New description."};
+    item.description = CrLfText(std::vector<std::string>{"New description."});
     try {
         Save(item);
         FAIL() << "the server file cannot be written";
@@ -267,7 +251,7 @@ TEST_F(ItemSaveTest, AFailingStepKeepsTheEarlierStepsAndSkipsTheLaterOnes) {
     project.Write("RESOURCES/Sword.bmp", "BM");
     ItemToSave item = Item("Sword");
     item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
-    item.descriptionLines = {"New description."};
+    item.description = CrLfText(std::vector<std::string>{"New description."});
     copier.failing = true;
     EXPECT_THROW(Save(item), FileError);
     EXPECT_TRUE(project.Exists("SERVER/Sword.ITM")) << "the server file stays written";
@@ -283,8 +267,41 @@ TEST_F(ItemSaveTest, AFailingStepKeepsTheEarlierStepsAndSkipsTheLaterOnes) {
 TEST_F(ItemSaveTest, AProjectWithoutClientFolderKeepsTheServerFile) {
     project.MakeFolder("SERVER");
     ItemToSave item = Item("Sword");
-    item.descriptionLines = {"Sharp."};
+    item.description = CrLfText(std::vector<std::string>{"Sharp."});
     EXPECT_THROW(Save(item), FileError);
     EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
     EXPECT_EQ(project.Entries(""), std::vector<std::string>{"SERVER"});
+}
+
+TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInTheIconsPlace) {
+    project.Write("SERVER/Sword.ITM", "Type=Ring\r\nPrice=9\r\n");
+    project.Write("CLIENT/Sword.ITM", "Unread.\r\n");
+    ItemToSave item = Item("Sword");
+    item.description = "Defaults.\r\n";
+    item.unreadFiles = {project.Path("CLIENT/Sword.ITM")};
+    try {
+        Save(item);
+        FAIL() << "a file that could not be read must not be replaced";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.FileName(), project.Path("CLIENT/Sword.ITM"));
+    }
+    EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Type=Ring\r\nPrice=9\r\n") << "not even the readable files change";
+    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Unread.\r\n");
+
+    project.Write("RESOURCES/Staff.bmp", "BM");
+    project.MakeFolder("CLIENT/Staff.BMP");
+    ItemToSave staff = Item("Staff");
+    staff.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    EXPECT_THROW(Save(staff), FileError);
+    EXPECT_TRUE(copier.copies.empty()) << "the icon is never copied into a folder standing in its place";
+    EXPECT_TRUE(project.Entries("CLIENT/Staff.BMP").empty());
+}
+
+TEST_F(ItemSaveTest, ANameIsTakenByAnItemsServerDataOrDescriptionWhateverTheirCase) {
+    project.Write("server/rubyring.itm", "Type=Ring\r\n");
+    project.Write("CLIENT/Lore.ITM", "A lone description.\r\n");
+    project.Write("CLIENT/Staff.BMP", "BM");
+    EXPECT_TRUE(ItemNameTaken(project.Root(), "RubyRing"));
+    EXPECT_TRUE(ItemNameTaken(project.Root(), "Lore"));
+    EXPECT_FALSE(ItemNameTaken(project.Root(), "Staff")) << "an icon alone is no item";
 }

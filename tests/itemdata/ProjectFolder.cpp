@@ -1,7 +1,6 @@
 #include "ProjectFolder.h"
 
 #include "FileSystem.h"
-#include "Os.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -16,8 +15,9 @@ void ProjectFolder::CopyQuest() const {
 }
 
 void ProjectFolder::BlockSaveOf(const std::string& relative) const {
-    const std::string stored = FileSystem::StoredPath(Path(relative));
-    fs::create_directory(fs::path(stored + ".~" + std::to_string(Os::ProcessId()) + ".tmp"));
+    fs::permissions(fs::path(FileSystem::StoredPath(Path(relative))),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
 }
 
 std::vector<std::string> ProjectFolder::Entries(const std::string& relative) const {

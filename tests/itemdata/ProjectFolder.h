@@ -11,8 +11,7 @@ public:
     // Copies examples/Quest (SERVER, CLIENT, RESOURCES) into the folder.
     void CopyQuest() const;
 
-    // Stands a folder where the crash-safe save of file writes its temporary file, so that the save fails before
-    // it touches file.
+    // Makes the file read-only, so that a save of it fails before it touches the file.
     void BlockSaveOf(const std::string& relative) const;
 
     // The entries of a folder, sorted by name.

@@ -64,12 +64,14 @@ TEST_F(WindowsItemFiles, AnItemStoredInLowerCaseLoadsFromAProjectRootInAnotherCa
     project.Write("client/sword.bmp", "BM");
     std::string root = project.Root();
     root[0] = static_cast<char>(root[0] - 'A' + 'a');
-    const LoadedItem item = LoadItem(root, "SWORD");
-    EXPECT_TRUE(item.messages.empty());
-    ASSERT_TRUE(item.server);
-    EXPECT_EQ(item.server->type, ItemVocabulary::TypeIndex(3));
-    EXPECT_EQ(item.server->className, "ALL");
-    EXPECT_EQ(item.iconPath, root + "CLIENT\\SWORD.BMP") << "the system finds the icon; the path stays as asked";
+    const auto server = LoadServerData(root, "SWORD");
+    EXPECT_EQ(server.message, "");
+    ASSERT_TRUE(server.content);
+    EXPECT_EQ(server.content->type, ItemVocabulary::TypeIndex(3));
+    EXPECT_EQ(server.content->className, "ALL");
+    EXPECT_EQ(LoadDescription(root, "SWORD").message, "");
+    EXPECT_EQ(FindIcon(root, "SWORD").content, root + "CLIENT\\SWORD.BMP")
+        << "the system finds the icon; the path stays as asked";
 }
 
 TEST_F(WindowsItemFiles, ClassesAndItemsNamedInTheCodePageAreListedCheckedSavedAndLoaded) {
@@ -88,15 +90,17 @@ TEST_F(WindowsItemFiles, ClassesAndItemsNamedInTheCodePageAreListedCheckedSavedA
         << "the appearance file of the class is found";
 
     RecordingCopier copier;
-    ItemToSave item{project.Root(), *itemName, 13, *className, "5", "1", {"Defend+3"}, {"Brown."}, std::nullopt};
+    ItemToSave item{project.Root(), *itemName, 13, *className, "5", "1", {"Defend+3"}, "Brown.\r\n", std::nullopt, {}};
     item.pickedIcon = project.Root() + "client\\" + *itemName + ".bmp";
     SaveItem(item, copier);
     EXPECT_TRUE(copier.copies.empty()) << "the picked picture already is the item's icon";
 
-    const LoadedItem loaded = LoadItem(project.Root(), *itemName);
-    EXPECT_TRUE(loaded.messages.empty());
-    ASSERT_TRUE(loaded.server);
-    EXPECT_EQ(loaded.server->className, *className);
-    EXPECT_EQ(loaded.server->bonuses, std::vector<std::string>{"Defend+3"});
-    EXPECT_EQ(loaded.description, std::vector<std::string>{"Brown."});
+    const auto server = LoadServerData(project.Root(), *itemName).content;
+    ASSERT_TRUE(server);
+    EXPECT_EQ(server->className, *className);
+    EXPECT_EQ(server->bonuses, std::vector<std::string>{"Defend+3"});
+    const auto description = LoadDescription(project.Root(), *itemName).content;
+    ASSERT_TRUE(description);
+    EXPECT_EQ(description->bytes, "Brown.\r\n");
+    EXPECT_EQ(FindIcon(project.Root(), *itemName).message, "");
 }

@@ -138,15 +138,20 @@ TEST_F(HostileItemTest, ClassFilesWithOddNamesAreOfferedAndStoredExactly) {
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
 }
 
-TEST_F(HostileItemTest, FoldersWhereTheFilesBelongAreReportedAsMissing) {
+TEST_F(HostileItemTest, FoldersWhereTheFilesBelongAreReportedAndLeftAlone) {
     project.MakeFolder(kServer);
     project.MakeFolder(kDescription);
     project.MakeFolder(kIcon);
     OpenHostile();
-    EXPECT_EQ(desktop.messages, (QStringList{"Item DATA file = " + Shown(kServer) + " does not exists!",
-                                             "Item DESCRIPTION file = " + Shown(kDescription) + " does not exists!",
-                                             "Item ICON file = " + Shown(kIcon) + " does not exists!"}));
+    const QString folderInTheWay = QStringLiteral("\": a folder of that name stands where the file belongs.");
+    EXPECT_EQ(desktop.messages, (QStringList{"Could not read \"" + Shown(kServer) + folderInTheWay,
+                                             "Could not read \"" + Shown(kDescription) + folderInTheWay,
+                                             "Could not read \"" + Shown(kIcon) + folderInTheWay}));
+    desktop.messages.clear();
+    Save();
+    EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(std::filesystem::is_directory(project.Path(kServer)));
 }
 
 TEST_F(HostileItemTest, AnIconThatIsNoPictureIsReported) {

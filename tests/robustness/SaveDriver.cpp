@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     item.price = isNew ? "2000" : "1000";
     item.stack = isNew ? "2" : "1";
     item.bonuses = {isNew ? "Attack+2" : "Attack+1"};
-    item.descriptionLines = DescriptionLines(variant, std::stoi(argv[4]));
+    item.description = JoinLines(DescriptionLines(variant, std::stoi(argv[4])));
     NoIconCopier noIcon;
     try {
         SaveItem(item, noIcon);

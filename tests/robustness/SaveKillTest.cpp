@@ -132,9 +132,9 @@ TEST_F(SaveKillTest, EveryFileIsWhollyOldOrWhollyNewAfterEachOfTwoHundredKills) 
 
     ASSERT_EQ(Save("new").exitCode, 0) << "the temporaries left behind must not stop the next save";
     EXPECT_TRUE(Server() == newServer && Description() == newDescription);
-    const LoadedItem loaded = LoadItem(project.Path("Quest/"), "Big");
-    ASSERT_TRUE(loaded.server.has_value());
-    EXPECT_EQ(loaded.server->price, "2000");
+    const auto loaded = LoadServerData(project.Path("Quest/"), "Big").content;
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->price, "2000");
     EXPECT_GT(killedWhileSaving, kKills / 2) << "most kills must land while the save runs";
 
     std::printf(

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QString>
 
-// The environment of an editor process started by a test: headless, with its own temporary folder, so its
-// single-instance lock and channel never meet another editor's.
+// The environment of an editor process started by a test: headless, with its own temporary and runtime folder
+// (made private to the user, as a runtime folder must be), so its single-instance lock and channel never meet
+// another editor's.
 inline QProcessEnvironment IsolatedEditorEnvironment(const QString& temporaryFolder) {
+    QFile::setPermissions(temporaryFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), temporaryFolder);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), temporaryFolder);

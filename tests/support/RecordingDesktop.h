@@ -6,7 +6,14 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <ostream>
 #include <vector>
+
+// GoogleTest shows texts in its failure messages as text, not as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Desktop services for widget tests: records every message and file operation, answers picture requests from a
 // script, and never opens a window.
@@ -18,7 +25,11 @@ public:
         int operation;
     };
 
-    void ShowMessage(const QString& text) override { messages.append(text); }
+    void ShowMessage(const QString& text) override {
+        messages.append(text);
+        if (onMessage)
+            onMessage(text);
+    }
 
     std::optional<QString> PickPicture(QWidget*, const QString& startFolder) override {
         pictureFolders.append(startFolder);
@@ -38,6 +49,7 @@ public:
     void TerminateApplication() override { terminated = true; }
 
     QStringList messages;
+    std::function<void(const QString&)> onMessage; // runs while the message would be on the screen
     QStringList pictureFolders;
     std::deque<std::optional<QString>> scriptedPicks;
     std::vector<FileOperation> fileOperations;

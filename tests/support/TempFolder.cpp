@@ -25,7 +25,12 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
-    std::error_code ignored;
+    std::error_code walking, ignored;
+    // Windows removes no read-only file, and a test may have made one; links are left as they are.
+    for (fs::recursive_directory_iterator it(m_root, walking), end; !walking && it != end; it.increment(walking)) {
+        if (!it->is_symlink(ignored))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
     fs::remove_all(m_root, ignored);
 }
 

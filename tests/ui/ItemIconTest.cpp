@@ -8,16 +8,18 @@
 namespace {
 
 // A 4 x 4 picture on a magenta ground with one blue pixel, saved as format under name.
-QString SavePicture(const TempFolder& folder, const std::string& name, const char* format) {
+std::string SavePicture(const TempFolder& folder, const std::string& name, const char* format) {
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::magenta);
     picture.setPixel(1, 1, qRgb(0, 0, 255));
-    const QString path = QString::fromStdString(folder.Path(name));
-    EXPECT_TRUE(picture.save(path, format));
+    const std::string path = folder.Path(name);
+    EXPECT_TRUE(picture.save(QString::fromStdString(path), format));
     return path;
 }
 
-void ExpectGroundTransparentAndFigureKept(const QPixmap& icon) {
+void ExpectGroundTransparentAndFigureKept(const ItemIcon& read) {
+    EXPECT_EQ(read.problem, QString());
+    const QPixmap& icon = read.picture;
     ASSERT_FALSE(icon.isNull());
     const QImage shown = icon.toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(shown.pixel(0, 3)), 0);
@@ -29,12 +31,12 @@ void ExpectGroundTransparentAndFigureKept(const QPixmap& icon) {
 
 TEST(ItemIcon, APictureIsReadByItsNameOrElseByItsContent) {
     const TempFolder folder;
-    ExpectGroundTransparentAndFigureKept(TransparentIcon(SavePicture(folder, "Ring.bmp", "BMP")));
-    ExpectGroundTransparentAndFigureKept(TransparentIcon(SavePicture(folder, "RING.BMP", "BMP")));
-    ExpectGroundTransparentAndFigureKept(TransparentIcon(SavePicture(folder, "Disguised.bmp", "PNG")));
-    ExpectGroundTransparentAndFigureKept(TransparentIcon(SavePicture(folder, "Nameless", "BMP")));
+    ExpectGroundTransparentAndFigureKept(ReadItemIcon(SavePicture(folder, "Ring.bmp", "BMP")));
+    ExpectGroundTransparentAndFigureKept(ReadItemIcon(SavePicture(folder, "RING.BMP", "BMP")));
+    ExpectGroundTransparentAndFigureKept(ReadItemIcon(SavePicture(folder, "Disguised.bmp", "PNG")));
+    ExpectGroundTransparentAndFigureKept(ReadItemIcon(SavePicture(folder, "Nameless", "BMP")));
 
     folder.Write("Broken.bmp", "BM not really a picture");
-    EXPECT_TRUE(TransparentIcon(QString::fromStdString(folder.Path("Broken.bmp"))).isNull());
-    EXPECT_TRUE(TransparentIcon(QString::fromStdString(folder.Path("Missing.bmp"))).isNull());
+    EXPECT_TRUE(ReadItemIcon(folder.Path("Broken.bmp")).picture.isNull());
+    EXPECT_TRUE(ReadItemIcon(folder.Path("Missing.bmp")).picture.isNull());
 }
