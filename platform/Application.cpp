@@ -3,18 +3,10 @@
 #include "ErrorHandler.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 #include <exception>
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // The editor keeps no state of its own. Qt's dialogs keep their history in settings files (on Windows in the
-    // registry): they are sent to files beneath the program file, where no file can ever be made.
-    const QString nowhere = applicationFilePath() + QStringLiteral("/settings");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, nowhere);
-}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 QString TApplication::Title() {
     return QFileInfo(applicationFilePath()).completeBaseName().left(260);

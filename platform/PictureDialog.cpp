@@ -1,43 +1,137 @@
 #include "PictureDialog.h"
 
-#include <QFileDialog>
+#include "FileSystem.h"
+#include "TextCodec.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileIconProvider>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 
 namespace {
 
 constexpr int kPreviewSize = 128;
+constexpr int kPreviewMargin = 8;
+// The entry's role holding whether it is a folder.
+constexpr int kIsFolderRole = Qt::UserRole;
 
-QLabel* AddPreview(QFileDialog& dialog) {
-    auto* preview = new QLabel(&dialog);
-    preview->setFixedSize(kPreviewSize, kPreviewSize);
-    preview->setAlignment(Qt::AlignCenter);
-    preview->setFrameShape(QFrame::StyledPanel);
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
-        grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        const QPixmap picture(path);
-        preview->setPixmap(
-            picture.isNull()
-                ? QPixmap()
-                : picture.scaled(kPreviewSize - 8, kPreviewSize - 8, Qt::KeepAspectRatio,
-                                 picture.width() < kPreviewSize ? Qt::FastTransformation : Qt::SmoothTransformation));
-    });
-    return preview;
+QPixmap PreviewOf(const QString& file) {
+    const QPixmap picture(file);
+    if (picture.isNull())
+        return {};
+    const int room = kPreviewSize - kPreviewMargin;
+    return picture.scaled(room, room, Qt::KeepAspectRatio,
+                          picture.width() < kPreviewSize ? Qt::FastTransformation : Qt::SmoothTransformation);
 }
 
 } // namespace
 
+PictureDialog::PictureDialog(QWidget* owner, const QString& startFolder) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Select a Picture as Item Icon"));
+    BuildControls();
+    ShowFolder(startFolder);
+    resize(760, 460);
+}
+
+void PictureDialog::BuildControls() {
+    auto* grid = new QGridLayout(this);
+    m_lookIn = new QLineEdit(this);
+    auto* up = new QToolButton(this);
+    up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    up->setToolTip(QStringLiteral("Up one folder"));
+    m_entries = new QListWidget(this);
+    m_preview = new QLabel(this);
+    m_preview->setFixedSize(kPreviewSize, kPreviewSize);
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setFrameShape(QFrame::StyledPanel);
+    m_fileName = new QLineEdit(this);
+    auto* fileType = new QComboBox(this);
+    fileType->addItem(QStringLiteral("Bitmaps (*.bmp)"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    m_open = buttons->button(QDialogButtonBox::Open);
+    m_open->setEnabled(false);
+
+    grid->addWidget(new QLabel(QStringLiteral("Look in:"), this), 0, 0);
+    grid->addWidget(m_lookIn, 0, 1);
+    grid->addWidget(up, 0, 2);
+    grid->addWidget(m_entries, 1, 0, 1, 3);
+    grid->addWidget(m_preview, 1, 3, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("File name:"), this), 2, 0);
+    grid->addWidget(m_fileName, 2, 1, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Files of type:"), this), 3, 0);
+    grid->addWidget(fileType, 3, 1, 1, 2);
+    grid->addWidget(buttons, 2, 3, 2, 1, Qt::AlignBottom);
+    grid->setColumnStretch(1, 1);
+
+    connect(m_lookIn, &QLineEdit::returnPressed, this, [this] { ShowFolder(m_lookIn->text()); });
+    connect(up, &QToolButton::clicked, this, [this] { OpenOrPick(QStringLiteral("..")); });
+    connect(m_entries, &QListWidget::currentItemChanged, this, &PictureDialog::EntrySelected);
+    connect(m_entries, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* entry) { OpenOrPick(entry->text()); });
+    connect(m_fileName, &QLineEdit::textChanged, this,
+            [this](const QString& name) { m_open->setEnabled(!name.trimmed().isEmpty()); });
+    connect(m_fileName, &QLineEdit::returnPressed, this, [this] { OpenOrPick(m_fileName->text()); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OpenOrPick(m_fileName->text()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_fileName->setFocus();
+}
+
+void PictureDialog::ShowFolder(const QString& folder) {
+    m_folder = QDir(QDir::cleanPath(QDir(m_folder).absoluteFilePath(folder)));
+    m_lookIn->setText(QDir::toNativeSeparators(m_folder.absolutePath()));
+    m_entries->clear();
+    m_preview->clear();
+    const QFileIconProvider icons;
+    const QFileInfoList entries =
+        m_folder.entryInfoList({QStringLiteral("*.bmp")}, QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot,
+                               QDir::DirsFirst | QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& entry : entries) {
+        auto* item = new QListWidgetItem(icons.icon(entry), entry.fileName());
+        item->setData(kIsFolderRole, entry.isDir());
+        m_entries->addItem(item);
+    }
+}
+
+void PictureDialog::EntrySelected(QListWidgetItem* entry) {
+    if (!entry || entry->data(kIsFolderRole).toBool()) {
+        m_preview->clear();
+        return;
+    }
+    m_fileName->setText(entry->text());
+    ShowPreview(m_folder.absoluteFilePath(entry->text()));
+}
+
+void PictureDialog::ShowPreview(const QString& file) {
+    m_preview->setPixmap(PreviewOf(file));
+}
+
+void PictureDialog::OpenOrPick(const QString& name) {
+    // A typed name is found whatever its letter case, as everywhere in the editor.
+    const QString typed = QDir::toNativeSeparators(m_folder.absoluteFilePath(name.trimmed()));
+    const QString path = TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(typed)));
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        ShowFolder(path);
+        m_fileName->clear();
+    } else if (target.isFile()) {
+        m_picked = target.absoluteFilePath();
+        accept();
+    } else {
+        QApplication::beep();
+    }
+}
+
 std::optional<QString> RunPictureDialog(QWidget* owner, const QString& startFolder) {
-    QFileDialog dialog(owner, QStringLiteral("Select a Picture as Item Icon"), startFolder,
-                       QStringLiteral("Bitmaps (*.bmp)"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    AddPreview(dialog);
-    dialog.resize(760, 460);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    PictureDialog dialog(owner, startFolder);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.PickedFile();
 }

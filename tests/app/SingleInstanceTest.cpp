@@ -29,20 +29,24 @@ protected:
         }
     }
 
-    QProcess& Start(const QString& item) {
+    // Starts the editor on the sample item; runtimeFolder stands for another user's runtime folder.
+    QProcess& Start(const QString& item, const std::string& runtimeFolder = "tmp") {
+        runtime.MakeFolder(runtimeFolder);
         auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(IsolatedEditorEnvironment(QString::fromStdString(runtime.Path("tmp"))));
+        process->setProcessEnvironment(IsolatedEditorEnvironment(QString::fromStdString(runtime.Path("tmp")),
+                                                                 QString::fromStdString(runtime.Path(runtimeFolder))));
         process->start(QStringLiteral(BRINDLE_EDITOR_BINARY), {QString::fromStdString(project.Path("Quest/")) + item});
         EXPECT_TRUE(process->waitForStarted());
         processes.push_back(std::move(process));
         return *processes.back();
     }
 
-    // The first instance has taken the lock and opened its channel.
-    bool Listening() {
+    // The first instance in that runtime folder has taken the lock and opened its channel.
+    bool Listening(const std::string& runtimeFolder = "tmp") {
         return QTest::qWaitFor(
-            [this] {
-                return runtime.Exists("tmp/PREVINST_brindlework.lock") && runtime.Exists("tmp/PREVINST_brindlework");
+            [&] {
+                return runtime.Exists(runtimeFolder + "/PREVINST_brindlework.lock") &&
+                       runtime.Exists(runtimeFolder + "/PREVINST_brindlework");
             },
             10000);
     }
@@ -72,4 +76,13 @@ TEST_F(SingleInstanceTest, AStartAfterAKilledFirstInstanceRuns) {
     QProcess& next = Start(QStringLiteral("RubyRing.ITM"));
     EXPECT_FALSE(next.waitForFinished(3000)) << "the lock left behind must not stop the next start";
     EXPECT_EQ(next.state(), QProcess::Running);
+}
+
+TEST_F(SingleInstanceTest, AnotherUsersEditorNeverStopsThisUsersStart) {
+    QProcess& otherUsers = Start(QStringLiteral("RubyRing.ITM"), "other-user");
+    ASSERT_TRUE(Listening("other-user"));
+    QProcess& mine = Start(QStringLiteral("RubyRing.ITM"), "this-user");
+    EXPECT_TRUE(Listening("this-user")) << "the start of this user's editor must not stop at another user's";
+    EXPECT_EQ(mine.state(), QProcess::Running);
+    EXPECT_EQ(otherUsers.state(), QProcess::Running);
 }

@@ -1,16 +1,104 @@
 #include "Application.h"
 #include "ErrorHandler.h"
 #include "FileError.h"
+#include "PictureDialog.h"
+#include "QtDesktop.h"
 #include "RecordingDesktop.h"
+#include "TempFolder.h"
 
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(MessageBoxText, ALoneCarriageReturnBreaksTheLine) {
     EXPECT_EQ(MessageBoxText(QStringLiteral("WARNING!\rThe file\r\nnext")), QStringLiteral("WARNING!\nThe file\nnext"));
     EXPECT_EQ(MessageBoxText(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
+namespace {
+
+// Runs act on the modal window that opens next, as soon as the event loop runs it.
+void OnNextModalWindow(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            act(*dialog);
+    });
+}
+
+} // namespace
+
+TEST(MessageBox, NeverGrowsWiderThanTheScreen) {
+    QtDesktop desktop(*static_cast<TApplication*>(QCoreApplication::instance()));
+    const QString deepPath =
+        QStringLiteral("/games/") + QStringLiteral("Quest/").repeated(60) + QStringLiteral("X.ITM");
+    const QString longName = QStringLiteral("/games/Quest/SERVER/") + QString(251, QLatin1Char('L'));
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    for (const QString& path : {deepPath, longName}) {
+        int shownWidth = 0;
+        OnNextModalWindow([&](QDialog& box) {
+            shownWidth = box.frameGeometry().width();
+            box.done(0);
+        });
+        desktop.ShowMessage(QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied."));
+        EXPECT_GT(shownWidth, 0);
+        EXPECT_LE(shownWidth, screenWidth);
+    }
+}
+
+TEST(PictureDialog, KeepsNoSettings) {
+    const QFileInfo qtSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("/QtProject.conf"));
+    const QDateTime before = qtSettings.exists() ? qtSettings.lastModified() : QDateTime();
+    const TempFolder pictures;
+    pictures.Write("Gem.bmp", "BM");
+    OnNextModalWindow([](QDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(RunPictureDialog(nullptr, QString::fromStdString(pictures.Root())));
+    QFileInfo after(qtSettings.filePath());
+    EXPECT_EQ(after.exists() ? after.lastModified() : QDateTime(), before) << "the dialog wrote its history";
+}
+
+TEST(PictureDialog, ShowsFoldersAndBitmapsPreviewsThemAndPicksOne) {
+    const TempFolder project;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    project.MakeFolder("RESOURCES/Old");
+    ASSERT_TRUE(picture.save(QString::fromStdString(project.Path("RESOURCES/Gem.bmp")), "BMP"));
+    ASSERT_TRUE(picture.save(QString::fromStdString(project.Path("RESOURCES/Old/AXE.BMP")), "BMP"));
+    project.Write("RESOURCES/Notes.txt", "not a picture");
+    PictureDialog dialog(nullptr, QString::fromStdString(project.Path("RESOURCES")));
+    auto* entries = dialog.findChild<QListWidget*>();
+    ASSERT_NE(entries, nullptr);
+    QStringList shown;
+    for (int row = 0; row < entries->count(); ++row)
+        shown << entries->item(row)->text();
+    EXPECT_EQ(shown, (QStringList{"Old", "Gem.bmp"})) << "folders first, then the bitmaps; nothing else";
+
+    entries->setCurrentRow(1);
+    const auto labels = dialog.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return !label->pixmap().isNull(); }))
+        << "the selected picture is previewed";
+
+    emit entries->itemActivated(entries->item(0));
+    EXPECT_EQ(QDir(dialog.Folder()), QDir(QString::fromStdString(project.Path("RESOURCES/Old"))));
+    auto* fileName = dialog.findChildren<QLineEdit*>().back();
+    QTest::keyClicks(fileName, QStringLiteral("axe.bmp"));
+    QTest::keyClick(fileName, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFileInfo(dialog.PickedFile()).isFile());
 }
 
 TEST(ApplicationTitle, IsTheProgramNameWithoutItsExtension) {

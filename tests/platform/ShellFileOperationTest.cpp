@@ -1,8 +1,10 @@
-#include "FileError.h"
 #include "ShellFileOperation.h"
+#include "FileError.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -32,6 +34,20 @@ TEST_F(ShellFileOperationTest, CopiesToAFileNameReplacingACaseVariant) {
 #ifndef _WIN32
     EXPECT_FALSE(files.Exists("CLIENT"));
 #endif
+}
+
+TEST_F(ShellFileOperationTest, ACopyReplacesALinkAtItsNameAndNeverWritesWhereItPoints) {
+#ifdef _WIN32
+    GTEST_SKIP() << "not on Windows: making a link there needs rights a test does not have";
+#endif
+    const TempFolder outside;
+    outside.Write("victim", "outside the project");
+    files.MakeFolder("CLIENT");
+    std::filesystem::create_symlink(outside.Path("victim"), files.Path("CLIENT/Staff.BMP"));
+    ShellFileOperation(nullptr, Q(files.Path("RESOURCES/Staff.bmp")), Q(files.Path("CLIENT/Staff.BMP")), 2);
+    EXPECT_FALSE(std::filesystem::is_symlink(files.Path("CLIENT/Staff.BMP")));
+    EXPECT_EQ(files.Read("CLIENT/Staff.BMP"), "BM staff picture");
+    EXPECT_EQ(outside.Read("victim"), "outside the project");
 }
 
 TEST_F(ShellFileOperationTest, ACopyOntoItselfLeavesTheFileIntact) {

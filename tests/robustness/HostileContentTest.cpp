@@ -3,7 +3,9 @@
 // belong, and icons that are no picture. None crashes or hangs, every problem reaches the user as a message,
 // and a save keeps every line the user did not change byte for byte.
 #include "HostileItem.h"
+#include "UnreadableFile.h"
 
+#include <QImageReader>
 #include <QTest>
 
 namespace {
@@ -152,6 +154,81 @@ TEST_F(HostileItemTest, FoldersWhereTheFilesBelongAreReportedAndLeftAlone) {
     EXPECT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(std::filesystem::is_directory(project.Path(kServer)));
+}
+
+TEST_F(HostileItemTest, AFileThatCannotBeReadIsToldAtItsStepAndNeverOverwritten) {
+    if (!UnreadableFile::Supported())
+        GTEST_SKIP() << "this system has no permissions that keep a file from its owner";
+    const std::string server = "Type=Ring\r\nBonus=Attack+5\r\nPrice=42\r\nClass=ALL\r\nStack=3\r\n";
+    WriteItem(server, "Written long ago.\r\n");
+    {
+        const UnreadableFile locked(project.Path(kDescription));
+        OpenHostile();
+        EXPECT_EQ(desktop.messages, QStringList{"Could not read \"" + Shown(kDescription) + "\": Permission denied."});
+        EXPECT_EQ(Type().currentText(), QStringLiteral("Ring")) << "the server data read before stays shown";
+        EXPECT_EQ(Price().text(), QStringLiteral("42"));
+        EXPECT_EQ(BonusTexts(), QStringList{"Attack+5"});
+        desktop.messages.clear();
+        Save();
+        EXPECT_EQ(desktop.messages.size(), 1);
+        EXPECT_TRUE(desktop.messages.value(0).startsWith("Could not save \"" + Shown(kDescription) + "\""));
+        EXPECT_TRUE(form->isVisible());
+    }
+    EXPECT_EQ(project.Read(kServer), server);
+    EXPECT_EQ(project.Read(kDescription), "Written long ago.\r\n");
+}
+
+TEST_F(HostileItemTest, NamesOfEveryKindOpenAndSaveTheirOwnItem) {
+    const std::string latin1 = "Caf\xE9";
+    const std::string longest(251, 'L');
+    const std::string markup = "<h1>Big";
+    for (const std::string& name : {latin1, longest, markup}) {
+        const std::string server = "Type=Ring\r\nBonus=\r\nPrice=7\r\nClass=ALL\r\nStack=1\r\n";
+        project.Write("Quest/SERVER/" + name + ".ITM", server);
+        project.Write("Quest/CLIENT/" + name + ".ITM", "Tale\r\n");
+        project.Write("Quest/CLIENT/" + name + ".BMP", Sample("CLIENT/RubyRing.BMP"));
+        desktop.messages.clear();
+        Open({project.Path("Quest/" + name + ".ITM")});
+        EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+        EXPECT_FALSE(Child<QLabel>("Image1").pixmap().isNull());
+        Price().selectAll();
+        QTest::keyClicks(&Price(), QStringLiteral("8"));
+        Save();
+        EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+        EXPECT_EQ(project.Read("Quest/SERVER/" + name + ".ITM"),
+                  "Type=Ring\r\nBonus=\r\nPrice=8\r\nClass=ALL\r\nStack=1\r\n");
+    }
+    const auto serverFolder = std::filesystem::directory_iterator(project.Path("Quest/SERVER"));
+    EXPECT_EQ(std::distance(begin(serverFolder), end(serverFolder)), 9) << "no second item under another name";
+
+    // The name is shown as it is written, never as formatted text.
+    QLabel asWritten(QString::fromStdString(markup));
+    asWritten.setTextFormat(Qt::PlainText);
+    QLabel& shown = Child<QLabel>("Label3");
+    asWritten.setFont(shown.font());
+    asWritten.setPalette(shown.palette());
+    asWritten.setAutoFillBackground(true);
+    asWritten.resize(shown.size());
+    EXPECT_EQ(shown.grab().toImage(), asWritten.grab().toImage());
+}
+
+TEST_F(HostileItemTest, AnIconThatCannotBeReadOrIsTooLargeIsToldForWhatItIs) {
+    WriteItem("Type=Ring\r\n", "Ring\r\n");
+    if (UnreadableFile::Supported()) {
+        const UnreadableFile locked(project.Path(kIcon));
+        OpenHostile();
+        EXPECT_EQ(desktop.messages, QStringList{"Could not read \"" + Shown(kIcon) + "\": Permission denied."});
+    }
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    QImage large(1000, 1000, QImage::Format_RGB888);
+    large.fill(Qt::red);
+    ASSERT_TRUE(large.save(Shown(kIcon), "BMP"));
+    desktop.messages.clear();
+    OpenHostile();
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_EQ(desktop.messages,
+              QStringList{"Item ICON file = " + Shown(kIcon) + " is too large to show: 1000 x 1000 pixels."});
 }
 
 TEST_F(HostileItemTest, AnIconThatIsNoPictureIsReported) {

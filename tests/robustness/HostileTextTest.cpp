@@ -3,9 +3,13 @@
 // writes back every line the user did not change, byte for byte, ended by CR LF.
 #include "HostileItem.h"
 
+#include <QPlainTextEdit>
+
 namespace {
 
 const std::string kNul(1, '\0');
+// A complete ring's server data, which a save leaves as it is.
+const std::vector<std::string> kRing = {"Type=Ring", "Bonus=", "Price=1", "Class=ALL", "Stack=1"};
 constexpr std::size_t kSixteenMiB = 16u << 20;
 
 } // namespace
@@ -68,12 +72,45 @@ TEST_F(HostileItemTest, TextNotValidInTheLocaleEncodingIsSavedBackByteForByte) {
     ExpectOpenedQuietlyAndSavedByteForByte(server, description);
 }
 
-TEST_F(HostileItemTest, AByteOrderMarkBeforeTheDescriptionIsKept) {
-    const std::string description = "\xEF\xBB\xBFSaved by a Windows editor\r\nwith \xC3\xA9 in UTF-8\r\n";
-    WriteItem("Type=Ring\r\n", description);
+TEST_F(HostileItemTest, ADescriptionOpenedByAByteOrderMarkIsShownAndSavedInItsEncoding) {
+    const std::string utf8 = "\xEF\xBB\xBFSaved by a Windows editor\r\nwith \xC3\xA9 in UTF-8\r\n";
+    // "Ré\r\n" and a blank line, in UTF-16 of either byte order, each opened by its byte order mark.
+    const std::string little("\xFF\xFER\0\xE9\0\r\0\n\0\r\0\n\0", 14);
+    const std::string big("\xFE\xFF\0R\0\xE9\0\r\0\n\0\r\0\n", 14);
+    for (const std::string& description : {utf8, little, big}) {
+        WriteItem(CrLfLines(kRing), description);
+        OpenHostile();
+        if (description != utf8) {
+            EXPECT_EQ(Child<QPlainTextEdit>("Memo1").toPlainText(), QStringLiteral("\uFEFFR\u00E9\n\n"));
+        }
+        Save();
+        EXPECT_EQ(project.Read(kDescription), description);
+    }
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+}
+
+TEST_F(HostileItemTest, UnkeepableTextIsShownWithAMessageAndNeverOverwritten) {
+    const std::string wideServer("\xFF\xFET\0y\0p\0e\0=\0R\0i\0n\0g\0\r\0\n\0", 24);
+    const std::string brokenDescription("\xFE\xFF\xD8\x00\0A", 6);
+    WriteItem(wideServer, brokenDescription);
     OpenHostile();
+    ASSERT_EQ(desktop.messages.size(), 2);
+    EXPECT_EQ(desktop.messages[0],
+              "Could not read \"" + Shown(kServer) + "\": it is UTF-16 text, which the editor does not change.");
+    EXPECT_TRUE(desktop.messages[1].startsWith("Could not read \"" + Shown(kDescription) + "\": it is UTF-16 text"));
+    desktop.messages.clear();
     Save();
-    EXPECT_EQ(project.Read(kDescription), description);
+    EXPECT_EQ(desktop.messages, QStringList{"Could not save \"" + Shown(kServer) +
+                                            "\": it could not be read when the item was opened, and saving would "
+                                            "replace what it holds."});
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(project.Read(kServer) == wideServer && project.Read(kDescription) == brokenDescription);
+}
+
+TEST_F(HostileItemTest, BlankLinesInsideAndAtTheEndOfTheDescriptionSurvive) {
+    ExpectOpenedQuietlyAndSavedByteForByte(kRing, {"Tale", "", "told", "", ""});
+    ExpectOpenedQuietlyAndSavedByteForByte(kRing, {""});
+    ExpectOpenedQuietlyAndSavedByteForByte(kRing, {"", "", ""});
 }
 
 TEST_F(HostileItemTest, CrOnlyAndMixedLineEndsKeepEveryLine) {

@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -33,11 +32,9 @@ public:
 
     std::optional<QString> PickPicture(QWidget*, const QString& startFolder) override {
         pictureFolders.append(startFolder);
-        if (scriptedPicks.empty())
+        if (scriptedPicks.isEmpty())
             return std::nullopt;
-        auto pick = scriptedPicks.front();
-        scriptedPicks.pop_front();
-        return pick;
+        return scriptedPicks.takeFirst();
     }
 
     void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override {
@@ -51,7 +48,7 @@ public:
     QStringList messages;
     std::function<void(const QString&)> onMessage; // runs while the message would be on the screen
     QStringList pictureFolders;
-    std::deque<std::optional<QString>> scriptedPicks;
+    QStringList scriptedPicks; // the pictures the user picks in turn; then the user cancels
     std::vector<FileOperation> fileOperations;
     bool performFileOperations = true;
     bool terminated = false;

@@ -3,9 +3,12 @@
 
 #include "BonusSpinEdit.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTest>
+#include <QWheelEvent>
 
 TEST_F(MainWindowTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
     OpenItem("RubyRing.ITM");
@@ -91,6 +94,43 @@ TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
     Bonuses().setCurrentRow(0);
     ClickCommand("Image_Remove");
     EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"});
+    OnBonusDialog([](TBonusF&) { FAIL() << "nothing picked since the Remove: no dialog"; });
+    ClickCommand("Image_Remove");
+    ClickCommand("Image_Edit");
+    EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"}) << "a second Remove takes nothing the user did not pick";
+
+    Bonuses().setCurrentRow(0);
+    OnBonusDialog([](TBonusF&) {});
+    const QPoint belowTheEntries(Bonuses().viewport()->width() / 2, Bonuses().viewport()->height() - 5);
+    QTest::mouseDClick(Bonuses().viewport(), Qt::LeftButton, Qt::NoModifier, belowTheEntries);
+    EXPECT_EQ(bonusDialogRuns, 2) << "a double click anywhere on the list edits the selected entry";
+}
+
+TEST_F(MainWindowTest, WhatTheUserDidNotMeanChangesNothing) {
+    OpenItem("RubyRing.ITM");
+    auto& description = Child<QPlainTextEdit>("Memo1");
+    const QString text = description.toPlainText();
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    description.setFocus();
+    QTest::keyClick(&description, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&description, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::mouseClick(description.viewport(), Qt::MiddleButton);
+    EXPECT_EQ(description.toPlainText(), text) << "pasting an empty clipboard inserts nothing and never crashes";
+
+    QTest::keyClick(&description, Qt::Key_Tab);
+    EXPECT_EQ(description.toPlainText(), text) << "Tab types no tab character";
+    EXPECT_TRUE(Price().hasFocus()) << "Tab moves on to the price";
+
+    for (QComboBox* choice : {&Type(), &Class()}) {
+        const int chosen = choice->currentIndex();
+        const QPoint middle = choice->rect().center();
+        for (int notch = 0; notch < 2; ++notch) {
+            QWheelEvent wheel(middle, choice->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(choice, &wheel);
+        }
+        EXPECT_EQ(choice->currentIndex(), chosen) << "the wheel scrolls past a choice not clicked into";
+    }
 }
 
 TEST_F(MainWindowTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {

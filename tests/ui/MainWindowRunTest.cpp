@@ -65,6 +65,27 @@ TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
     EXPECT_EQ(desktop.fileOperations[0].operation, 2);
 }
 
+TEST_F(MainWindowTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
+    project.Write("Quest/RESOURCES/RUBYRING.bmp", Sample("RESOURCES/Gem.bmp"));
+    project.Write("Quest/RESOURCES/.bmp", Sample("RESOURCES/Gem.bmp"));
+    for (const char* picture : {"RUBYRING.bmp", ".bmp", "Staff.bmp"})
+        desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/") + picture));
+    Open({project.Path("Quest")});
+    ASSERT_EQ(desktop.messages.size(), 2);
+    EXPECT_EQ(desktop.messages[0],
+              QStringLiteral("An item named RUBYRING already exists in this project. Please pick another picture."));
+    EXPECT_EQ(desktop.pictureFolders.size(), 3) << "after each message the picture dialog opens again";
+    EXPECT_EQ(form->ItemName(), "Staff");
+    ClickCommand("Image_SAVE");
+    EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), Sample("SERVER/RubyRing.ITM"));
+    EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.BMP"), Sample("CLIENT/RubyRing.BMP"));
+    EXPECT_FALSE(project.Exists("Quest/SERVER/.ITM"));
+
+    desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/RUBYRING.bmp")));
+    Open({project.Path("Quest")});
+    EXPECT_TRUE(desktop.terminated) << "cancelling the dialog shown again still ends the run";
+}
+
 TEST_F(MainWindowTest, CancellingThePictureEndsTheRun) {
     Open({project.Path("Quest")});
     EXPECT_TRUE(desktop.terminated);
@@ -99,7 +120,13 @@ TEST_F(MainWindowTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
     std::filesystem::remove_all(project.Path("Quest/CLIENT"));
     OpenItem("Lost.ITM");
     desktop.messages.clear();
+    QString priceAtStackMessage;
+    desktop.onMessage = [&](const QString& message) {
+        if (message.startsWith(QStringLiteral("Stack")))
+            priceAtStackMessage = Price().text();
+    };
     ClickCommand("Image_SAVE");
+    EXPECT_EQ(priceAtStackMessage, QStringLiteral("0")) << "the price is fixed before the stack is checked";
     ASSERT_EQ(desktop.messages.size(), 3);
     EXPECT_EQ(desktop.messages[0], QStringLiteral("Price value is empty, set to Price=0"));
     EXPECT_EQ(desktop.messages[1], QStringLiteral("Stack value is empty or less than 1, set to Stack=1"));
