@@ -146,7 +146,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         ListBox1MouseMove();
     // A double click anywhere on the list edits the selected entry, as the Edit command does.
     if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        Guarded (&TForm1::Image_EditClick)();
+        RunEventHandler(m_desktop, [this] { Image_EditClick(); });
     return QWidget::eventFilter(watched, event);
 }
 

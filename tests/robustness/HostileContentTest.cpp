@@ -168,6 +168,8 @@ TEST_F(HostileItemTest, AFileThatCannotBeReadIsToldAtItsStepAndNeverOverwritten)
         EXPECT_EQ(Type().currentText(), QStringLiteral("Ring")) << "the server data read before stays shown";
         EXPECT_EQ(Price().text(), QStringLiteral("42"));
         EXPECT_EQ(BonusTexts(), QStringList{"Attack+5"});
+        Price().selectAll();
+        QTest::keyClicks(&Price(), QStringLiteral("43"));
         desktop.messages.clear();
         Save();
         EXPECT_EQ(desktop.messages.size(), 1);

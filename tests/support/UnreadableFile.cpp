@@ -31,7 +31,8 @@ bool SetSuperuserFileAccess(bool on) {
 } // namespace
 
 UnreadableFile::UnreadableFile(const std::string& path) : m_path(path) {
-    chmod(m_path.c_str(), 0);
+    // Writable still, so that only the editor's own care keeps a save from replacing what it could not read.
+    chmod(m_path.c_str(), S_IWUSR);
     if (geteuid() == 0)
         m_superuserPowerDropped = SetSuperuserFileAccess(false);
 }
