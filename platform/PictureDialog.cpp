@@ -55,7 +55,7 @@ void PictureDialog::BuildControls() {
     m_fileName = new QLineEdit(this);
     auto* fileType = new QComboBox(this);
     fileType->addItem(QStringLiteral("Bitmaps (*.bmp)"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, Qt::Vertical, this);
     m_open = buttons->button(QDialogButtonBox::Open);
     m_open->setEnabled(false);
 

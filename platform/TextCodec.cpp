@@ -62,7 +62,9 @@ DecodedText Decode(const std::string& bytes) {
                                QStringConverter::Flag::ConvertInitialBom);
         return {decoder.decode(view), little ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian};
     }
-    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless: a sequence cut short at the end is an error, not the start of more text that never comes.
+    QStringDecoder decoder(QStringConverter::System,
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = decoder.decode(view);
     if (!decoder.hasError())
         return {text, Encoding::System};

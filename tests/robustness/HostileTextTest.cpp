@@ -70,6 +70,13 @@ TEST_F(HostileItemTest, TextNotValidInTheLocaleEncodingIsSavedBackByteForByte) {
     const std::vector<std::string> description = {"Lone \x80 continuation", "Cut \xE2\x82 short", "Overlong \xC0\xAF",
                                                   "Surrogate \xED\xA0\x80", "Unassigned \x81\x8D\x8F\x90\x9D"};
     ExpectOpenedQuietlyAndSavedByteForByte(server, description);
+
+    // A file that ends inside what could be a sequence: its last bytes are shown and kept all the same.
+    WriteItem(CrLfLines(server), "Tale of the caf\xE9");
+    OpenHostile();
+    EXPECT_TRUE(Child<QPlainTextEdit>("Memo1").toPlainText().endsWith(QStringLiteral("caf\u00E9")));
+    Save();
+    EXPECT_EQ(project.Read(kDescription), "Tale of the caf\xE9\r\n");
 }
 
 TEST_F(HostileItemTest, ADescriptionOpenedByAByteOrderMarkIsShownAndSavedInItsEncoding) {
