@@ -19,7 +19,8 @@ void RunEditor(TApplication& application, Desktop& desktop, const std::vector<st
         form1 = std::make_unique<TForm1>(desktop, arguments);
         if (application.Terminated())
             return;
-        TBonusF bonusF;
+        // Owned by the editor window: one taskbar entry, and the dialog stays above the sheet.
+        TBonusF bonusF(form1.get());
         form1->SetBonusDialog(&bonusF);
         form1->show();
         if (!application.Terminated())

@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -11,52 +14,39 @@ constexpr char kShowRequest[] = "show\n";
 constexpr int kAnswerWaitMs = 2000;
 constexpr int kConnectAttempts = 10;
 
-// The name as a file name: the lock and the channel live as files in the user's own folder.
-QString FileSafe(QString name) {
-    for (QChar& c : name) {
-        if (c == QLatin1Char(':') || c == QLatin1Char('/') || c == QLatin1Char('\\'))
-            c = QLatin1Char('_');
-    }
-    return name;
-}
-
-// Where the user's own instance lock and channel live, so that another user's editor on the same machine never
-// meets them: the user's runtime folder, which nobody else may read, or on Windows the user's own temporary
-// folder. A runtime folder that others may read is refused by Qt; the temporary folder then stands in.
-QDir UserFolder() {
+// The channel: a socket file in the user's own folder; on Windows a named pipe, whose names the whole machine
+// shares, so the user's session is part of its name.
+QString ChannelName(const QString& instance) {
+    const QString name = InstanceFileName(instance);
 #ifdef Q_OS_WIN
-    return QDir::temp();
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    return name + QStringLiteral("-session%1").arg(session);
 #else
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::temp() : QDir(runtime);
+    return QDir(UserInstanceFolder()).filePath(name);
 #endif
 }
 
-// The channel: on Windows a named pipe of the user's session; elsewhere a socket file in the user's folder.
-QString ChannelName(const QString& name) {
+// Lets the instance at the channel's other end take the foreground, as the desktop allows only the program the
+// user works in to hand it over.
+void LetServerTakeTheForeground([[maybe_unused]] const QLocalSocket& socket) {
 #ifdef Q_OS_WIN
-    return FileSafe(name);
-#else
-    return UserFolder().filePath(FileSafe(name));
+    ULONG serverProcess = 0;
+    if (GetNamedPipeServerProcessId(reinterpret_cast<HANDLE>(socket.socketDescriptor()), &serverProcess))
+        AllowSetForegroundWindow(serverProcess);
 #endif
 }
 
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString& name)
-    : m_channelName(ChannelName(name)), m_lock(UserFolder().filePath(FileSafe(name) + QStringLiteral(".lock"))) {
-    // The holder's process id decides staleness; a long-running editor's lock never ages out.
-    m_lock.setStaleLockTime(0);
-}
+InstanceGuard::InstanceGuard(const QString& name) : m_channelName(ChannelName(name)), m_lock(name) {}
 
 InstanceGuard::~InstanceGuard() {
     m_server.reset();
-    if (m_lock.isLocked())
-        m_lock.unlock();
 }
 
 bool InstanceGuard::TakeLock() {
-    return m_lock.tryLock(0);
+    return m_lock.TryLock();
 }
 
 void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
@@ -78,6 +68,7 @@ bool InstanceGuard::AskFirstInstanceToShow() {
         QLocalSocket socket;
         socket.connectToServer(m_channelName);
         if (socket.waitForConnected(kAnswerWaitMs / kConnectAttempts)) {
+            LetServerTakeTheForeground(socket);
             socket.write(kShowRequest);
             socket.waitForBytesWritten(kAnswerWaitMs);
             socket.disconnectFromServer();

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "InstanceLock.h"
+
 #include <QLocalServer>
-#include <QLockFile>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
 // The named lock that lets only one editor run at a time, and the channel through which a second start asks the
-// first to show its window. A lock left behind by a crashed or killed instance never stops the next start.
+// first to show its window. A lock left behind by a crashed or killed instance never stops the next start, and
+// another user's editor on the same machine never meets this user's.
 class InstanceGuard {
 public:
     explicit InstanceGuard(const QString& name);
@@ -20,11 +22,12 @@ public:
     // In the first instance: calls showRequested whenever a later start asks for the window.
     void ListenForShowRequests(std::function<void()> showRequested);
 
-    // In a later start: asks the first instance to show its window; false when no instance answers.
+    // In a later start: asks the first instance to show its window, and on Windows first lets it take the
+    // foreground (Windows only flashes its taskbar button otherwise); false when no instance answers.
     bool AskFirstInstanceToShow();
 
 private:
     QString m_channelName;
-    QLockFile m_lock;
+    InstanceLock m_lock;
     std::unique_ptr<QLocalServer> m_server;
 };

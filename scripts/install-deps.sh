@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the run need, where they are missing.
-# Usage: scripts/install-deps.sh [build|test|run|bench|fuzz|windows]...
+# Usage: scripts/install-deps.sh [build|test|run|bench|fuzz|windows|qtsource]...
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
@@ -8,7 +8,8 @@ test=(libgtest-dev googletest)
 run=(xvfb xauth)
 bench=(libbenchmark-dev libx11-dev xvfb xauth x11-utils valgrind)
 fuzz=(clang libclang-rt-14-dev)
-windows=(g++-mingw-w64-x86-64-posix wine64 googletest)
+windows=(g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth xdotool imagemagick zip unzip)
+qtsource=(dpkg-dev xz-utils)
 
 wanted=("${build[@]}")
 for group in "$@"; do
@@ -19,6 +20,7 @@ for group in "$@"; do
     bench) wanted+=("${bench[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
     windows) wanted+=("${windows[@]}") ;;
+    qtsource) wanted+=("${qtsource[@]}") ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -1,68 +1,94 @@
 #!/usr/bin/env bash
-# The Windows leg: cross-compiles everything that links no Qt (the file layer, the file utilities, the command
-# line, the item data) and its GoogleTest tests with MinGW-w64, and runs them under Wine, on the Windows file
-# system's own rules. It fails, and says why, when MinGW or Wine is missing or Wine cannot start: it never passes
-# by skipping.
+# The Windows leg. Builds the whole editor and every test program for Windows with MinGW-w64 against Qt for
+# Windows (scripts/qt-windows.sh), then, under Wine:
+#   1. runs every test program, widget tests with the offscreen platform;
+#   2. runs the whole-run tests of the sheet and the bonus dialog again with the real windows platform on a
+#      private virtual display;
+#   3. drives the real brindlework.exe as a user would (scripts/check-windows-exe.sh);
+#   4. packs the zip (scripts/package-windows.sh), unzips it into an empty folder and opens the sample item with
+#      it in a fresh Wine prefix, with no Qt anywhere on the path.
+# It fails, and says why, when a tool is missing or Wine cannot start: it never passes by leaving a part out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wine-session.sh
 
-build="build-windows"
+build="$PWD/build-windows"
+host="$PWD/build-windows-host"
 jobs=2
+trap 'wine_stop; display_stop' EXIT
 
-fail() {
-    echo "test-windows: FAILED: $*" >&2
-    exit 1
-}
+scripts/install-deps.sh build windows || wine_fail "could not install the build and Windows tools"
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || wine_fail "the MinGW-w64 compiler is missing"
+[ -f /usr/src/googletest/CMakeLists.txt ] || wine_fail "GoogleTest's source is missing at /usr/src/googletest"
+qt=$(scripts/qt-windows.sh) || wine_fail "no Qt for Windows"
+echo "test-windows: Qt for Windows in $qt"
 
-scripts/install-deps.sh windows || fail "could not install the Windows tools (g++-mingw-w64-x86-64-posix wine64 googletest); the Windows leg did not run"
+# A cross build cannot run its own programs: the artwork baker comes from a build for this machine, and so does
+# the Linux editor whose saves the Windows editor's must equal.
+cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLE_TESTS=OFF >/dev/null
+cmake --build "$host" -j"$jobs" --target sheet_artwork_baker brindlework
 
-command -v x86_64-w64-mingw32-g++-posix >/dev/null || fail "the MinGW-w64 compiler x86_64-w64-mingw32-g++-posix is missing"
-[ -f /usr/src/googletest/CMakeLists.txt ] || fail "GoogleTest's source is missing at /usr/src/googletest"
-wine=$(command -v wine64 || true)
-[ -n "$wine" ] || wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || fail "Wine (wine64) is missing"
-wineserver=$(dirname "$wine")/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver || true)
-
-# Wine keeps its whole Windows installation in a private folder of the build, nothing in the user's home; the
-# locale is fixed so that the system's code page (1252) is the same on every machine.
-mkdir -p "$build"
-export WINEPREFIX="$PWD/$build/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8
-echo "test-windows: starting Wine in $WINEPREFIX (the first start takes a few seconds)"
-# wineboot's own status is not used: a 64-bit-only Wine reports its missing 32-bit half and still works.
-timeout 300 "$wine" wineboot --init >"$build/wineboot.log" 2>&1 || true
-if ! timeout 120 "$wine" cmd /c echo wine-started 2>>"$build/wineboot.log" | grep -q wine-started; then
-    cat "$build/wineboot.log" >&2
-    fail "Wine cannot start: $wine could not run cmd.exe in $WINEPREFIX; the Windows leg did not run"
-fi
-
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_WITH_QT=OFF -DBRINDLE_WINE="$wine" >/dev/null
+# A build folder of the earlier leg without Qt is made anew: its cache would keep that choice and toolchain.
+[ ! -f "$build/CMakeCache.txt" ] || grep -q '^QT_CHAINLOAD_TOOLCHAIN_FILE' "$build/CMakeCache.txt" ||
+    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+"$qt/bin/qt-cmake" -S . -B "$build" -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBRINDLE_WITH_QT=ON -DBRINDLE_WARNINGS_AS_ERRORS=ON -DBRINDLE_WINE="$wine" \
+    -DBRINDLE_ARTWORK_BAKER="$host/ui/sheet_artwork_baker" >/dev/null
 cmake --build "$build" -j"$jobs"
 
-# Each test program also writes GoogleTest's XML report, to prove below that nothing was skipped.
-results="$PWD/$build/gtest-results"
-rm -rf "$results"
-mkdir -p "$results"
-# GoogleTest on Windows takes only a Windows path as absolute; Wine names the Linux folder through its Z: drive.
-results_windows=$("$wine" winepath -w "$results" 2>/dev/null | tr -d '\r')
-[ -n "$results_windows" ] || fail "Wine could not name the folder $results"
-export GTEST_OUTPUT="xml:$results_windows\\"
+# Qt's offscreen platform reads fonts from one folder on Windows: the Linux build's fonts, so text is laid out as
+# in the Linux tests. Qt's and MinGW's DLLs are found through WINEPATH.
+fonts="$build/fonts"
+mkdir -p "$fonts"
+ln -sf /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/liberation/*.ttf "$fonts/"
+# The display comes first: Wine's programs all belong to the session of the first one, and a session started
+# without a display draws no window that a later program could use.
+display_start
+echo "test-windows: starting Wine in $build/wineprefix, display $DISPLAY"
+wine_start "$build/wineprefix" "QT_QPA_FONTDIR=$(wine_path "$fonts")"
+export WINEPATH="$(wine_path "$qt/bin");$(wine_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(wine_path /usr/x86_64-w64-mingw32/lib)"
 
+# Each test program also writes GoogleTest's XML report, to prove below what ran.
+results="$build/gtest-results"
+rm -rf "$results" && mkdir -p "$results"
+export GTEST_OUTPUT="xml:$(wine_path "$results")\\"
 status=0
 ctest --test-dir "$build" --output-on-failure --no-tests=error || status=$?
-if [ -n "$wineserver" ]; then
-    "$wineserver" -w || true
-fi
+unset GTEST_OUTPUT
 [ "$status" -eq 0 ] || exit "$status"
 
-# Under Wine every test runs but those of behaviour that cannot exist on Windows, which say so: their reason starts
-# with "not on Windows:". Any other skip would hide a Windows fault.
+for program in main_window_tests bonus_dialog_tests; do
+    echo "test-windows: $program with the windows platform on display $DISPLAY"
+    "$wine" "$build/tests/ui/$program.exe" -platform windows --gtest_brief=1 ||
+        wine_fail "$program failed with the windows platform"
+done
+
+scripts/check-windows-exe.sh "$build/app/brindlework.exe" "$host/app/brindlework" "$build/exe-check"
+wine_stop
+
+zip=$(scripts/package-windows.sh "$build" "$qt")
+try="$build/package-try"
+rm -rf "$try" "$build/wineprefix-fresh" && mkdir -p "$try/unzipped"
+(cd "$try/unzipped" && unzip -q "$zip")
+cp -r examples/Quest "$try/Quest"
+unset WINEPATH
+wine_start "$build/wineprefix-fresh"
+exe=$(find "$try/unzipped" -name brindlework.exe)
+("$wine" "$exe" "$(wine_path "$try/Quest/RubyRing.ITM")" >"$try/run.log" 2>&1 &)
+sheet=
+for _ in $(seq 100); do
+    sheet=$(xdotool search --onlyvisible --name '^Quorvane - Brindlework' 2>/dev/null | head -n 1 || true)
+    [ -z "$sheet" ] || break
+    sleep 0.1
+done
+[ -n "$sheet" ] || wine_fail "the unzipped brindlework.exe did not open the sample item in a fresh Wine"
+wine_stop
+echo "test-windows: $(basename "$zip") ($(du -k "$zip" | cut -f1) KiB, $(unzip -Z1 "$zip" | grep -vc '/$') files) opens the sample item unzipped into an empty folder, in a fresh Wine"
+
+# Every test ran, but those of behaviour that cannot exist on Windows, which say so: their reason starts with
+# "not on Windows:". Any other skip would hide a Windows fault.
 reports=("$results"/*.xml)
-[ -f "${reports[0]}" ] || fail "the test programs wrote no reports to $results"
+[ -f "${reports[0]}" ] || wine_fail "the test programs wrote no reports to $results"
 skips=$(awk '
     /<testcase / { match($0, /name="[^"]*"/); name = substr($0, RSTART + 6, RLENGTH - 7)
                    match($0, /classname="[^"]*"/); suite = substr($0, RSTART + 11, RLENGTH - 12) }
@@ -72,7 +98,7 @@ if [ -n "$skips" ]; then
     echo "test-windows: skipped, as they cannot exist on Windows:"
     echo "$skips" | sed 's/^/  /'
     if echo "$skips" | grep -v ': not on Windows:' >&2; then
-        fail "tests above were skipped under Wine without being impossible on Windows"
+        wine_fail "tests above were skipped under Wine without being impossible on Windows"
     fi
 fi
 cases=$(awk '/<testcase /{n++} END{print n+0}' "${reports[@]}")
