@@ -1,7 +1,7 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "Application.h"
-#include "InstanceGuard.h"
+#include "platform/Application.h"
+#include "platform/InstanceGuard.h"
 
 void RunSingleInstance(TApplication& application, const std::function<void()>& startUp,
                        const std::function<void()>& showMainWindow) {

@@ -1,10 +1,10 @@
-#include "StartUp.h"
+#include "app/StartUp.h"
 
-#include "Application.h"
-#include "SheetFont.h"
-#include "SingleInstance.h"
-#include "UBonusF.h"
-#include "UMainF.h"
+#include "app/SingleInstance.h"
+#include "platform/Application.h"
+#include "ui/artwork/SheetFont.h"
+#include "ui/forms/UBonusF.h"
+#include "ui/forms/UMainF.h"
 
 #include <memory>
 #include <string>

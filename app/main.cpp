@@ -1,6 +1,6 @@
-#include "Application.h"
-#include "QtDesktop.h"
-#include "StartUp.h"
+#include "app/StartUp.h"
+#include "platform/Application.h"
+#include "platform/QtDesktop.h"
 
 #include <string>
 #include <vector>

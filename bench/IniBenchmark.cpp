@@ -2,10 +2,10 @@
 // beside a plain read and write of the same bytes, so that the store's own cost shows as a ratio and its growth
 // as the fitted complexity.
 
-#include "FileSystem.h"
-#include "KeyValueLines.h"
-#include "TextLines.h"
-#include "UINI.h"
+#include "base/FileSystem.h"
+#include "itemdata/KeyValueLines.h"
+#include "itemdata/TextLines.h"
+#include "itemdata/UINI.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,11 +6,11 @@
 // Usage: scale_driver WORK_FOLDER [RUNS] [small|large|both]
 // Runs under any Qt platform (QT_QPA_PLATFORM=offscreen or a display); a warm-up run first loads fonts and plug-ins.
 
-#include "Application.h"
-#include "Desktop.h"
-#include "ItemFiles.h"
-#include "ScaleProject.h"
-#include "UMainF.h"
+#include "bench/ScaleProject.h"
+#include "itemdata/ItemFiles.h"
+#include "platform/Application.h"
+#include "platform/Desktop.h"
+#include "ui/forms/UMainF.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

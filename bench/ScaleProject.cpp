@@ -1,6 +1,6 @@
-#include "ScaleProject.h"
+#include "bench/ScaleProject.h"
 
-#include "ItemVocabulary.h"
+#include "itemdata/ItemVocabulary.h"
 
 #include <cstdio>
 #include <filesystem>

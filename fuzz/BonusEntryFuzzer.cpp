@@ -2,8 +2,8 @@
 // Decode must either give the kind up to the first "+" and the integer after it, or reject a text that is not a
 // whole 32-bit decimal integer, and every decoded stat entry must encode and decode to itself.
 
-#include "BonusList.h"
-#include "ItemVocabulary.h"
+#include "itemdata/BonusList.h"
+#include "itemdata/ItemVocabulary.h"
 
 #include <cstdint>
 #include <cstdlib>

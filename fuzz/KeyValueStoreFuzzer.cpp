@@ -2,8 +2,8 @@
 // scan of the lines says; lines that were not written must come back byte for byte, and every written value must
 // read back from the saved text.
 
-#include "KeyValueLines.h"
-#include "TextLines.h"
+#include "itemdata/KeyValueLines.h"
+#include "itemdata/TextLines.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,4 +1,4 @@
-#include "BonusList.h"
+#include "itemdata/BonusList.h"
 
 std::string JoinBonuses(const std::vector<std::string>& bonuses) {
     std::string value;

@@ -1,8 +1,8 @@
 #pragma once
 
 // The files of one item and the two operations that move an item between them and the editor.
-#include "BonusList.h"
-#include "ItemLoad.h"
-#include "ItemPaths.h"
-#include "ItemSave.h"
-#include "TextLines.h"
+#include "itemdata/BonusList.h"
+#include "itemdata/ItemLoad.h"
+#include "itemdata/ItemPaths.h"
+#include "itemdata/ItemSave.h"
+#include "itemdata/TextLines.h"

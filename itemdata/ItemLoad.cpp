@@ -1,11 +1,11 @@
-#include "ItemLoad.h"
+#include "itemdata/ItemLoad.h"
 
-#include "BonusList.h"
-#include "FileError.h"
-#include "FileSystem.h"
-#include "ItemPaths.h"
-#include "TextCase.h"
-#include "UINI.h"
+#include "base/FileError.h"
+#include "base/FileSystem.h"
+#include "base/TextCase.h"
+#include "itemdata/BonusList.h"
+#include "itemdata/ItemPaths.h"
+#include "itemdata/UINI.h"
 
 namespace {
 

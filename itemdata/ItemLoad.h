@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ItemVocabulary.h"
-#include "TextEncoding.h"
+#include "base/TextEncoding.h"
+#include "itemdata/ItemVocabulary.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ItemPaths.h"
+#include "itemdata/ItemPaths.h"
 
-#include "Os.h"
+#include "base/Os.h"
 
 namespace {
 

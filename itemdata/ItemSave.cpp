@@ -1,12 +1,12 @@
-#include "ItemSave.h"
+#include "itemdata/ItemSave.h"
 
-#include "BonusList.h"
-#include "FileError.h"
-#include "FileSystem.h"
-#include "ItemLoad.h"
-#include "ItemPaths.h"
-#include "Os.h"
-#include "UINI.h"
+#include "base/FileError.h"
+#include "base/FileSystem.h"
+#include "base/Os.h"
+#include "itemdata/BonusList.h"
+#include "itemdata/ItemLoad.h"
+#include "itemdata/ItemPaths.h"
+#include "itemdata/UINI.h"
 
 #include <filesystem>
 #include <system_error>

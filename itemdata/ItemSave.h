@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ItemVocabulary.h"
+#include "itemdata/ItemVocabulary.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "ItemVocabulary.h"
+#include "itemdata/ItemVocabulary.h"
 
-#include "FileSystem.h"
-#include "Os.h"
-#include "TextCase.h"
-#include "UMisc.h"
+#include "base/FileSystem.h"
+#include "base/Os.h"
+#include "base/TextCase.h"
+#include "base/UMisc.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "KeyValueLines.h"
+#include "itemdata/KeyValueLines.h"
 
-#include "TextCase.h"
+#include "base/TextCase.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "itemdata/TextLines.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "UINI.h"
+#include "itemdata/UINI.h"
 
-#include "FileError.h"
-#include "FileSystem.h"
-#include "TextEncoding.h"
-#include "TextLines.h"
+#include "base/FileError.h"
+#include "base/FileSystem.h"
+#include "base/TextEncoding.h"
+#include "itemdata/TextLines.h"
 
 namespace {
 

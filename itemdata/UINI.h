@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyValueLines.h"
+#include "itemdata/KeyValueLines.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "Application.h"
+#include "platform/Application.h"
 
-#include "ErrorHandler.h"
+#include "platform/ErrorHandler.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "ErrorHandler.h"
+#include "platform/ErrorHandler.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 void ShowFailure(Desktop& desktop, const std::exception& failure) {
     desktop.ShowMessage(TextCodec::FromSystem(failure.what()));

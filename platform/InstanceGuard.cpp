@@ -1,4 +1,4 @@
-#include "InstanceGuard.h"
+#include "platform/InstanceGuard.h"
 
 #include <QDir>
 #include <QLocalSocket>

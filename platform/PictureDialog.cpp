@@ -1,7 +1,7 @@
-#include "PictureDialog.h"
+#include "platform/PictureDialog.h"
 
-#include "FileSystem.h"
-#include "TextCodec.h"
+#include "base/FileSystem.h"
+#include "platform/TextCodec.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "QtDesktop.h"
+#include "platform/QtDesktop.h"
 
-#include "Application.h"
-#include "PictureDialog.h"
-#include "ShellFileOperation.h"
+#include "platform/Application.h"
+#include "platform/PictureDialog.h"
+#include "platform/ShellFileOperation.h"
 
 #include <QMessageBox>
 

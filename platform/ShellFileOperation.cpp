@@ -1,8 +1,8 @@
-#include "ShellFileOperation.h"
+#include "platform/ShellFileOperation.h"
 
-#include "FileError.h"
-#include "FileSystem.h"
-#include "TextCodec.h"
+#include "base/FileError.h"
+#include "base/FileSystem.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
-#include "TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

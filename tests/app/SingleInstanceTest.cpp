@@ -1,5 +1,5 @@
-#include "IsolatedEditorEnvironment.h"
-#include "TempFolder.h"
+#include "tests/support/IsolatedEditorEnvironment.h"
+#include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>

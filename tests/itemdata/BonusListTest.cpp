@@ -1,4 +1,4 @@
-#include "BonusList.h"
+#include "itemdata/BonusList.h"
 
 #include <gtest/gtest.h>
 

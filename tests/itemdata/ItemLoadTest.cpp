@@ -1,8 +1,8 @@
-#include "FileError.h"
-#include "ItemFiles.h"
-#include "Os.h"
-#include "ProjectFolder.h"
-#include "UnreadableFile.h"
+#include "base/FileError.h"
+#include "base/Os.h"
+#include "itemdata/ItemFiles.h"
+#include "tests/itemdata/ProjectFolder.h"
+#include "tests/support/UnreadableFile.h"
 
 #include <gtest/gtest.h>
 

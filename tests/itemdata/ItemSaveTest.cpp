@@ -1,6 +1,6 @@
-#include "FileError.h"
-#include "ItemFiles.h"
-#include "ProjectFolder.h"
+#include "base/FileError.h"
+#include "itemdata/ItemFiles.h"
+#include "tests/itemdata/ProjectFolder.h"
 
 #include <gtest/gtest.h>
 

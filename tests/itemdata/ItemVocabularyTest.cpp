@@ -1,6 +1,6 @@
-#include "ItemVocabulary.h"
-#include "Os.h"
-#include "ProjectFolder.h"
+#include "itemdata/ItemVocabulary.h"
+#include "base/Os.h"
+#include "tests/itemdata/ProjectFolder.h"
 
 #include <gtest/gtest.h>
 

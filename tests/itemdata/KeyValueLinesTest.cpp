@@ -1,5 +1,5 @@
-#include "KeyValueLines.h"
-#include "TextLines.h"
+#include "itemdata/KeyValueLines.h"
+#include "itemdata/TextLines.h"
 
 #include <gtest/gtest.h>
 

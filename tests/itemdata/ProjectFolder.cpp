@@ -1,6 +1,6 @@
-#include "ProjectFolder.h"
+#include "tests/itemdata/ProjectFolder.h"
 
-#include "FileSystem.h"
+#include "base/FileSystem.h"
 
 #include <algorithm>
 #include <filesystem>

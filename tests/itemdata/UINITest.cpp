@@ -1,6 +1,6 @@
-#include "UINI.h"
-#include "FileError.h"
-#include "ProjectFolder.h"
+#include "itemdata/UINI.h"
+#include "base/FileError.h"
+#include "tests/itemdata/ProjectFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ItemFiles.h"
-#include "Os.h"
-#include "ProjectFolder.h"
+#include "base/Os.h"
+#include "itemdata/ItemFiles.h"
+#include "tests/itemdata/ProjectFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "Application.h"
-#include "ErrorHandler.h"
-#include "FileError.h"
-#include "PictureDialog.h"
-#include "QtDesktop.h"
-#include "RecordingDesktop.h"
-#include "TempFolder.h"
+#include "base/FileError.h"
+#include "platform/Application.h"
+#include "platform/ErrorHandler.h"
+#include "platform/PictureDialog.h"
+#include "platform/QtDesktop.h"
+#include "tests/support/RecordingDesktop.h"
+#include "tests/support/TempFolder.h"
 
 #include <QDateTime>
 #include <QDialog>

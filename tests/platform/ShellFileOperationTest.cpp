@@ -1,6 +1,6 @@
-#include "ShellFileOperation.h"
-#include "FileError.h"
-#include "TempFolder.h"
+#include "platform/ShellFileOperation.h"
+#include "base/FileError.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // longer than its field holds, unknown types and classes, class files with odd names, folders where files
 // belong, and icons that are no picture. None crashes or hangs, every problem reaches the user as a message,
 // and a save keeps every line the user did not change byte for byte.
-#include "HostileItem.h"
-#include "UnreadableFile.h"
+#include "tests/robustness/HostileItem.h"
+#include "tests/support/UnreadableFile.h"
 
 #include <QImageReader>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "HostileItem.h"
+#include "tests/robustness/HostileItem.h"
 
 void HostileItemTest::WriteItem(const std::string& server, const std::string& description) {
     project.Write(kServer, server);

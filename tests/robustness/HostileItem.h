@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // Item files whose text is hostile: empty files, NUL bytes, a 16 MiB line, bytes that are not valid in the
 // locale's encoding, CR-only and mixed line ends. Each opens in the real window without a hang, and a save
 // writes back every line the user did not change, byte for byte, ended by CR LF.
-#include "HostileItem.h"
+#include "tests/robustness/HostileItem.h"
 
 #include <QPlainTextEdit>
 

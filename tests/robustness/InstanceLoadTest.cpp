@@ -1,8 +1,8 @@
 // The single-instance guard under load: twenty starts of the built editor released at the same moment leave
 // exactly one running, the other nineteen end by themselves with exit code 0; after that one is killed with
 // kill -9, twenty more starts at once again leave exactly one, so a lock left by a killed editor stops no start.
-#include "IsolatedEditorEnvironment.h"
-#include "TempFolder.h"
+#include "tests/support/IsolatedEditorEnvironment.h"
+#include "tests/support/TempFolder.h"
 
 #include <QFile>
 #include <QProcess>

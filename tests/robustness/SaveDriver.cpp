@@ -1,7 +1,7 @@
 // The helper process of the kill test: saves one large item with the item files' own save, then exits.
 // Arguments: the project folder (ending in the separator), the item's name, "old" or "new" (which of two
 // contents to save), and the number of description lines. Exit code 0 when saved, 1 on a file error.
-#include "ItemFiles.h"
+#include "itemdata/ItemFiles.h"
 
 #include <cstdio>
 #include <exception>

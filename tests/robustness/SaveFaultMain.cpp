@@ -1,5 +1,5 @@
-#include "Application.h"
-#include "TinyDisk.h"
+#include "platform/Application.h"
+#include "tests/robustness/TinyDisk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Faults while the item is saved through the real window: a missing SERVER or CLIENT folder, a folder standing
 // where a file belongs, and a full disk. Each is told to the user in one message, the window stays open, and
 // no file is half-written: every file holds its old content or its complete new one, and no temporary is left.
-#include "MainWindowFixture.h"
-#include "TinyDisk.h"
+#include "tests/robustness/TinyDisk.h"
+#include "tests/ui/MainWindowFixture.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 // 4,000 lines, about 256 KiB) is killed with SIGKILL at 200 random moments. After every kill the server file and
 // the description each hold entirely their old or entirely their new content, and the temporaries the kills
 // leave never stop the next save.
-#include "FileSystem.h"
-#include "ItemFiles.h"
-#include "TempFolder.h"
+#include "base/FileSystem.h"
+#include "itemdata/ItemFiles.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TinyDisk.h"
+#include "tests/robustness/TinyDisk.h"
 
 #include <sched.h>
 #include <sys/mount.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Desktop.h"
-#include "ShellFileOperation.h"
+#include "platform/Desktop.h"
+#include "platform/ShellFileOperation.h"
 
 #include <QStringList>
 

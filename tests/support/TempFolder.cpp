@@ -1,6 +1,6 @@
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
-#include "Os.h"
+#include "base/Os.h"
 
 #include <atomic>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "UnreadableFile.h"
+#include "tests/support/UnreadableFile.h"
 
 #ifdef _WIN32
 

@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The editor shows the artwork baked when it was built: it must be exactly what the painting code paints, so a
 // bake that went stale, lost a file or changed a pixel format is caught here.
-#include "BakedArtwork.h"
-#include "SheetArtwork.h"
+#include "ui/artwork/BakedArtwork.h"
+#include "ui/artwork/SheetArtwork.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "BonusSpinEdit.h"
-#include "UBonusF.h"
+#include "ui/forms/UBonusF.h"
+#include "ui/widgets/BonusSpinEdit.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

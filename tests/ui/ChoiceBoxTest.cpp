@@ -1,4 +1,4 @@
-#include "ChoiceBox.h"
+#include "ui/widgets/ChoiceBox.h"
 
 #include <QApplication>
 #include <QImage>

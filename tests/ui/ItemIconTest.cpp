@@ -1,5 +1,5 @@
-#include "ItemIcon.h"
-#include "TempFolder.h"
+#include "ui/widgets/ItemIcon.h"
+#include "tests/support/TempFolder.h"
 
 #include <QImage>
 

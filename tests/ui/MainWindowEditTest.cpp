@@ -1,7 +1,7 @@
 // Editing on the item sheet: the hover captions, the digit fields, the wearable check and the bonus commands.
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
 
-#include "BonusSpinEdit.h"
+#include "ui/widgets/BonusSpinEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
 
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QCoreApplication>
 #include <QTest>

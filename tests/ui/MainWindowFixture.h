@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RecordingDesktop.h"
-#include "TempFolder.h"
-#include "UBonusF.h"
-#include "UMainF.h"
+#include "tests/support/RecordingDesktop.h"
+#include "tests/support/TempFolder.h"
+#include "ui/forms/UBonusF.h"
+#include "ui/forms/UMainF.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Whole editing runs through the item editor window: load, edit, save, new items and missing files.
-#include "MainWindowFixture.h"
+#include "tests/ui/MainWindowFixture.h"
 
-#include "BonusSpinEdit.h"
+#include "ui/widgets/BonusSpinEdit.h"
 
 #include <QTest>
 

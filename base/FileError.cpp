@@ -1,0 +1,10 @@
+#include "base/FileError.h"
+
+#include <system_error>
+
+FileError::FileError(const std::string& action, const std::string& fileName, const std::string& reason)
+    : std::runtime_error("Could not " + action + " \"" + fileName + "\": " + reason + "."), m_fileName(fileName) {}
+
+FileError FileError::FromErrno(const std::string& action, const std::string& fileName, int errorNumber) {
+    return FileError(action, fileName, std::generic_category().message(errorNumber));
+}

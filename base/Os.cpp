@@ -1,0 +1,113 @@
+#include "base/Os.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace Os {
+
+#ifdef _WIN32
+std::filesystem::path FileSystemPath(const std::string& path) {
+    const int length = static_cast<int>(path.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, path.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), length, wide.data(), size);
+    return std::filesystem::path(wide);
+}
+
+std::string CodePageText(const std::filesystem::path& path) {
+    const std::wstring& wide = path.native();
+    const int length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::FILE* CreateNewFile(const std::string& path) {
+    const int handle = _wopen(FileSystemPath(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
+                              _S_IREAD | _S_IWRITE);
+    if (handle < 0)
+        return nullptr;
+    std::FILE* file = _fdopen(handle, "wb");
+    if (!file)
+        _close(handle);
+    return file;
+}
+
+bool CopyAccessRights(std::FILE*, const std::string&) {
+    return true;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(FileSystemPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FlushFileToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+}
+
+void FlushFolderToDisk(const std::string&) {}
+
+#else
+std::filesystem::path FileSystemPath(const std::string& path) {
+    return std::filesystem::path(path);
+}
+
+std::string CodePageText(const std::filesystem::path& path) {
+    return path.string();
+}
+
+std::FILE* CreateNewFile(const std::string& path) {
+    const int handle = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (handle < 0)
+        return nullptr;
+    std::FILE* file = fdopen(handle, "wb");
+    if (!file)
+        close(handle);
+    return file;
+}
+
+bool CopyAccessRights(std::FILE* file, const std::string& model) {
+    struct stat facts {};
+    if (stat(model.c_str(), &facts) != 0)
+        return false;
+    return fchmod(fileno(file), facts.st_mode & 07777) == 0;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat facts {};
+    if (stat(path.c_str(), &facts) != 0 || !S_ISREG(facts.st_mode))
+        return false;
+    // The superuser passes every access test, so a file nobody may write counts as read-only for it too.
+    const bool nobodyMayWrite = (facts.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return nobodyMayWrite || (access(path.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
+bool FlushFileToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+void FlushFolderToDisk(const std::string& folder) {
+    const int handle = open(folder.empty() ? "." : folder.c_str(), O_RDONLY);
+    if (handle >= 0) {
+        fsync(handle);
+        close(handle);
+    }
+}
+
+#endif
+
+} // namespace Os

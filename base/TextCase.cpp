@@ -1,0 +1,27 @@
+#include "base/TextCase.h"
+
+namespace {
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+} // namespace
+
+bool SameLetterIgnoringCase(char a, char b) {
+    return UpperAscii(a) == UpperAscii(b);
+}
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!SameLetterIgnoringCase(a[i], b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string UpperCaseAscii(std::string text) {
+    for (char& c : text)
+        c = UpperAscii(c);
+    return text;
+}

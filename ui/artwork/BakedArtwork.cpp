@@ -1,0 +1,46 @@
+#include "ui/artwork/BakedArtwork.h"
+
+#include <QByteArray>
+#include <QResource>
+
+#include <cstdint>
+#include <cstring>
+
+namespace BakedArtwork {
+
+namespace {
+
+constexpr int kCaptionCount = 5;
+
+// A width and a height, then the pixel rows; see sheet_artwork_baker. A null image when missing or damaged.
+QImage ImageFromResource(const QString& path) {
+    const QResource resource(path);
+    // Stored uncompressed, the bytes are the program's own: nothing is copied here.
+    const QByteArray bytes = resource.uncompressedData();
+    std::int32_t size[2] = {0, 0};
+    if (bytes.size() >= static_cast<qsizetype>(sizeof size))
+        std::memcpy(size, bytes.constData(), sizeof size);
+    if (size[0] <= 0 || size[1] <= 0 ||
+        bytes.size() != static_cast<qsizetype>(sizeof size) + qsizetype(size[0]) * size[1] * 4)
+        return QImage();
+    const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData() + sizeof size);
+    const QImage view(pixels, size[0], size[1], size[0] * 4, QImage::Format_RGB32);
+    // The image may keep pointing into the program only where the pixels lie there, aligned as QImage needs.
+    const bool inProgram = resource.compressionAlgorithm() == QResource::NoCompression &&
+                           reinterpret_cast<std::uintptr_t>(pixels) % alignof(std::uint32_t) == 0;
+    return inProgram ? view : view.copy();
+}
+
+} // namespace
+
+QImage ItemSheet() {
+    return ImageFromResource(QStringLiteral(":/artwork/ItemSheet.rgb32"));
+}
+
+QPixmap LitCaptionButton(int index) {
+    if (index < 0 || index >= kCaptionCount)
+        return QPixmap();
+    return QPixmap::fromImage(ImageFromResource(QStringLiteral(":/artwork/LitCaption%1.rgb32").arg(index)));
+}
+
+} // namespace BakedArtwork

@@ -1,0 +1,198 @@
+#include "ui/artwork/SheetArtwork.h"
+
+#include "ui/artwork/ArtworkPictures.h"
+#include "ui/artwork/SheetArtworkField.h"
+#include "ui/artwork/SheetArtworkMask.h"
+#include "ui/artwork/SheetArtworkText.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+
+namespace SheetArtwork {
+
+namespace {
+
+using SheetArtworkText::PixelBox;
+
+constexpr int kSheetWidth = 632;
+constexpr int kSheetHeight = 426;
+constexpr int kFrameWidth = 6;
+
+// Inclusive pixel ranges x1..x2, y1..y2, as the window's layout gives them.
+struct Span {
+    int x1;
+    int x2;
+    int y1;
+    int y2;
+};
+
+struct Label {
+    const char* text;
+    Span span;
+};
+
+constexpr Span kWhiteBoxes[] = {
+    {13, 75, 13, 76},    {228, 433, 12, 37},   {228, 433, 53, 78},   {228, 433, 93, 118},
+    {12, 211, 146, 412}, {312, 405, 149, 175}, {525, 618, 149, 175}, {228, 444, 219, 412},
+};
+
+constexpr Label kLabels[] = {
+    {"Name", {104, 166, 17, 33}},
+    {"Type", {150, 201, 58, 79}},
+    {"Avatar Class", {37, 178, 95, 111}},
+    {"Description:", {13, 91, 127, 140}},
+    {"PRICE", {256, 304, 156, 166}},
+    {"Stack", {472, 516, 156, 166}},
+    {"Item Use Bonus:", {228, 343, 201, 211}},
+};
+
+constexpr int kCaptionCount = 5;
+
+constexpr Label kCaptions[kCaptionCount] = {
+    {"Add Bonus", {476, 593, 218, 234}}, {"Edit Bonus", {476, 593, 253, 269}}, {"Remove Bonus", {455, 615, 284, 300}},
+    {"SAVE", {491, 578, 350, 373}},      {"EXIT", {497, 572, 388, 411}},
+};
+
+constexpr QRect kCaptionButtons[kCaptionCount] = {
+    QRect(473, 214, 124, 25), QRect(473, 250, 124, 23), QRect(452, 281, 166, 23),
+    QRect(488, 347, 94, 31),  QRect(494, 384, 83, 30),
+};
+
+QRectF BoxOf(const Span& span) {
+    return PixelBox(span.x1, span.x2, span.y1, span.y2);
+}
+
+void PaintLabel(QPainter& painter, const Label& label) {
+    // One pixel is kept free below the letters for their engraved light edge.
+    const QRectF box = BoxOf(label.span).adjusted(0, 0, 0, -1);
+    const QPainterPath letters =
+        SheetArtworkText::FittedText(QString::fromLatin1(label.text), SheetArtworkText::LabelFont(false), box, 1.15);
+    painter.fillPath(letters.translated(0, 1), QColor(220, 255, 250, 90));
+    painter.fillPath(letters, QColor(10, 12, 14));
+}
+
+// The dark outline and the soft glow around a caption's letters; they are the same in the plain and the lit sheet.
+void PaintCaptionGlow(QPainter& painter, const QPainterPath& letters) {
+    const QRect canvas = letters.boundingRect().toAlignedRect().adjusted(-6, -6, 6, 6);
+    QImage shape(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    {
+        QPainter shapePainter(&shape);
+        shapePainter.setRenderHint(QPainter::Antialiasing);
+        shapePainter.fillPath(letters.translated(-canvas.topLeft()), Qt::black);
+    }
+    const CoverageMask outline = CoverageMask::FromAlpha(shape).Grown(1.1);
+    painter.drawImage(canvas.topLeft(), outline.Joined(outline.Blurred(), 0.7).Tinted(QColor(4, 22, 26), 1.0));
+}
+
+// The outline reaches a pixel beyond the letter shapes; the ink still ends inside the caption's span.
+QRectF CaptionLetterBox(const Label& caption) {
+    return BoxOf(caption.span).adjusted(1.1, 1.1, -1.1, -1.1);
+}
+
+void FillCaption(QPainter& painter, const QPainterPath& letters, const QRectF& box, bool lit) {
+    if (lit) {
+        painter.fillPath(letters, Qt::white);
+        return;
+    }
+    QLinearGradient turquoise(0, box.top(), 0, box.bottom());
+    turquoise.setColorAt(0.0, QColor(170, 255, 246));
+    turquoise.setColorAt(0.45, QColor(72, 230, 218));
+    turquoise.setColorAt(1.0, QColor(22, 168, 170));
+    painter.fillPath(letters, turquoise);
+}
+
+void PaintPictures(QPainter& painter) {
+    ArtworkPictures::PaintHelmetAndPencil(painter, PixelBox(174, 220, 7, 51));
+    ArtworkPictures::PaintGauntlet(painter, PixelBox(108, 137, 53, 82));
+    ArtworkPictures::PaintKnightBust(painter, PixelBox(185, 216, 84, 124));
+    ArtworkPictures::PaintMoneyBag(painter, PixelBox(221, 257, 145, 188));
+    ArtworkPictures::PaintThreeCubes(painter, PixelBox(424, 471, 142, 185));
+    ArtworkPictures::PaintCrest(painter, PixelBox(438, 622, 9, 123));
+}
+
+// The plain sheet, kept for the whole run, and what the lit sheet needs on top of a copy of it: each caption's
+// patch as it was before its letters were filled, and the letter shapes to fill white.
+struct SheetCache {
+    QImage plainSheet;
+    std::array<QPainterPath, kCaptionCount> captionLetters;
+    std::array<QImage, kCaptionCount> bareCaptions;
+    std::array<QPoint, kCaptionCount> bareCaptionCorners;
+};
+
+void PaintBackdrop(QImage& sheet) {
+    SheetArtworkField::PaintField(sheet);
+    for (const Span& box : kWhiteBoxes)
+        SheetArtworkField::PaintBoxShadow(sheet, BoxOf(box));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    SheetArtworkField::PaintFrame(painter, sheet.size(), kFrameWidth);
+    for (const Span& box : kWhiteBoxes)
+        SheetArtworkField::PaintWhiteBox(painter, BoxOf(box));
+    // Separates the two file commands from the three bonus commands above them.
+    SheetArtworkField::PaintDivider(painter, QPointF(535, 326), 62);
+    for (const Label& label : kLabels)
+        PaintLabel(painter, label);
+    PaintPictures(painter);
+}
+
+SheetCache PaintSheetCache() {
+    SheetCache cache;
+    cache.plainSheet = QImage(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    PaintBackdrop(cache.plainSheet);
+    QPainter painter(&cache.plainSheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int index = 0; index < kCaptionCount; ++index) {
+        const Label& caption = kCaptions[index];
+        const QPainterPath letters = SheetArtworkText::FittedText(
+            QString::fromLatin1(caption.text), SheetArtworkText::LabelFont(true), CaptionLetterBox(caption), 1.2);
+        PaintCaptionGlow(painter, letters);
+        const QRect patch = letters.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        cache.captionLetters[index] = letters;
+        cache.bareCaptions[index] = cache.plainSheet.copy(patch);
+        cache.bareCaptionCorners[index] = patch.topLeft();
+        FillCaption(painter, letters, CaptionLetterBox(caption), false);
+    }
+    return cache;
+}
+
+// The editor asks for both sheets at start-up and they differ only in the caption letters, so the plain one is
+// painted once and the lit one is made from a copy of it.
+const SheetCache& SharedCache() {
+    static const SheetCache cache = PaintSheetCache();
+    return cache;
+}
+
+} // namespace
+
+QImage PaintItemSheet(bool litCaptions) {
+    const SheetCache& cache = SharedCache();
+    if (!litCaptions)
+        return cache.plainSheet;
+    QImage sheet = cache.plainSheet.copy();
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int index = 0; index < kCaptionCount; ++index) {
+        painter.drawImage(cache.bareCaptionCorners[index], cache.bareCaptions[index]);
+        FillCaption(painter, cache.captionLetters[index], CaptionLetterBox(kCaptions[index]), true);
+    }
+    return sheet;
+}
+
+QRect CaptionButtonRect(int index) {
+    if (index < 0 || index >= kCaptionCount)
+        return QRect();
+    return kCaptionButtons[index];
+}
+
+QPixmap CaptionButtonPicture(const QImage& litSheet, int index) {
+    const QRect area = CaptionButtonRect(index);
+    if (area.isEmpty())
+        return QPixmap();
+    return QPixmap::fromImage(litSheet.copy(area));
+}
+
+} // namespace SheetArtwork

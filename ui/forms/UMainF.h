@@ -1,0 +1,115 @@
+#pragma once
+
+#include "itemdata/ItemVocabulary.h"
+#include "platform/TextCodec.h"
+#include "ui/forms/FileText.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class DescriptionBox;
+class Desktop;
+class DigitEdit;
+class HoverButton;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class SheetBackground;
+class TBonusF;
+struct ServerData;
+template <typename Content> struct LoadStep;
+
+// The item editor window: a borderless item sheet on which one item is loaded or started, edited and saved.
+// It owns the editing run's state and holds the item's fields in its controls.
+class TForm1 : public QWidget {
+public:
+    // Builds the sheet and reads the command line; without an argument it tells the user and ends the run.
+    TForm1(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The dialog used for every Add and Edit; not owned.
+    void SetBonusDialog(TBonusF* bonusDialog) { m_bonusDialog = bonusDialog; }
+
+    // Restores the window when minimised and brings it to the front.
+    void BringToFront();
+
+    const std::string& ProjectRoot() const { return m_projectRoot; }
+    const std::string& ItemName() const { return m_itemName; }
+    const std::string& IconSourceFolder() const { return m_iconSourceFolder; }
+
+    // The first showing: loads the item named on the command line, or starts a new one from a picked icon.
+    void FormShow();
+
+    void Image_AddClick();
+    void Image_EditClick();
+    void Image_RemoveClick();
+    void Image_SAVEClick();
+    void Image_EXITClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The handler wrapped in the general error handler, as Qt calls it.
+    std::function<void()> Guarded(void (TForm1::*handler)());
+    void FormCreate(const std::vector<std::string>& arguments);
+    void BuildControls();
+    void BuildHoverButtons();
+    void ConnectHandlers();
+
+    void LoadExistingItem();
+    // The step's content; its message, if any, is shown, and a file it could not read is kept from any save.
+    template <typename Content> std::optional<Content> Reported(LoadStep<Content> step);
+    void ShowServerData(const ServerData& server);
+    void ShowDescription(const std::string& bytes);
+    void StartNewItem();
+    QString NewItemNameProblem(const std::string& itemName) const;
+    void ShowIcon(const std::string& path);
+    void FillClassChoice(const std::vector<std::string>& classNames);
+    std::string SelectedClassName() const;
+    void AddBonusEntry(const std::string& bytes);
+    std::vector<std::string> BonusEntries() const;
+    QListWidgetItem* SelectedBonus() const;
+
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void RunWearableCheck();
+    void Image2MouseMove(const QPoint& point);
+    void ListBox1MouseMove();
+    void HideHoverButtons();
+
+    ItemVocabulary::TypeIndex SelectedType() const;
+    void SelectType(ItemVocabulary::TypeIndex type);
+    bool RunBonusDialog(const QString& caption);
+
+    Desktop& m_desktop;
+    TBonusF* m_bonusDialog = nullptr;
+    std::string m_projectRoot;
+    std::string m_itemName;
+    std::string m_iconSourceFolder;
+    std::optional<std::string> m_pickedIcon;
+    TextCodec::Encoding m_descriptionEncoding = TextCodec::Encoding::System;
+    std::vector<std::string> m_classNames;  // the class choice's entries as their files name them
+    std::vector<std::string> m_unreadFiles; // the item's files that stood there but could not be read
+    FileText m_loadedPrice;
+    FileText m_loadedStack;
+    bool m_shownOnce = false;
+
+    SheetBackground* Image2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Image1 = nullptr;
+    std::array<HoverButton*, 5> HoverButtons{};
+    QComboBox* ComboBox1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    DescriptionBox* Memo1 = nullptr;
+    DigitEdit* Edit1 = nullptr;
+    DigitEdit* Edit2 = nullptr;
+};

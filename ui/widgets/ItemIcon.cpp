@@ -1,0 +1,68 @@
+#include "ui/widgets/ItemIcon.h"
+
+#include "base/FileError.h"
+#include "base/FileSystem.h"
+#include "platform/TextCodec.h"
+
+#include <QBitmap>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+namespace {
+
+// Reading by the format the name gives spares Qt from loading every image plug-in to ask whether it knows the
+// file; a picture whose name does not tell its format is then read by its content.
+QImage ReadPicture(const QByteArray& bytes, const QString& fileName, QSize& claimedSize) {
+    QBuffer byName;
+    byName.setData(bytes);
+    QImageReader reader(&byName, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    claimedSize = reader.size();
+    QImage picture = reader.read();
+    if (!picture.isNull())
+        return picture;
+    QBuffer byContent;
+    byContent.setData(bytes);
+    QImageReader anyFormat(&byContent);
+    if (!claimedSize.isValid())
+        claimedSize = anyFormat.size();
+    return anyFormat.read();
+}
+
+// True when a picture of that size is more than Qt agrees to hold in memory.
+bool TooLargeToLoad(const QSize& size) {
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    return size.isValid() && bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+}
+
+QPixmap Transparent(const QImage& picture) {
+    const QRgb background = picture.pixel(0, picture.height() - 1);
+    QPixmap icon = QPixmap::fromImage(picture);
+    icon.setMask(QBitmap::fromImage(picture.createMaskFromColor(background, Qt::MaskInColor)));
+    return icon;
+}
+
+} // namespace
+
+ItemIcon ReadItemIcon(const std::string& path) {
+    const QString shownPath = TextCodec::FromSystem(path);
+    std::string bytes;
+    try {
+        bytes = FileSystem::ReadFile(path);
+    } catch (const FileError& failure) {
+        return {QPixmap(), TextCodec::FromSystem(failure.what())};
+    }
+    QSize claimedSize;
+    const QImage picture =
+        ReadPicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), shownPath, claimedSize);
+    if (!picture.isNull())
+        return {Transparent(picture), QString()};
+    if (TooLargeToLoad(claimedSize))
+        return {QPixmap(), QStringLiteral("Item ICON file = %1 is too large to show: %2 x %3 pixels.")
+                               .arg(shownPath)
+                               .arg(claimedSize.width())
+                               .arg(claimedSize.height())};
+    return {QPixmap(), QStringLiteral("Item ICON file = ") + shownPath + QStringLiteral(" is not a picture!")};
+}
