@@ -20,7 +20,7 @@ void RunEditor(TApplication& application, Desktop& desktop, const std::vector<st
         if (application.Terminated())
             return;
         // Owned by the editor window: one taskbar entry, and the dialog stays above the sheet.
-        TBonusF bonusF(form1.get());
+        TBonusF bonusF(desktop, form1.get());
         form1->SetBonusDialog(&bonusF);
         form1->show();
         if (!application.Terminated())

@@ -28,7 +28,7 @@ namespace {
 // Desktop services that record every message and never open a window; an existing item needs no picture or copy.
 class SilentDesktop : public Desktop {
 public:
-    void ShowMessage(const QString& text) override { messages.append(text); }
+    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
     std::optional<QString> PickPicture(QWidget*, const QString&) override { return std::nullopt; }
     void ShellFileOperation(QWidget*, const QString&, const QString&, int) override {}
     void TerminateApplication() override { messages.append(QStringLiteral("(the run was ended)")); }

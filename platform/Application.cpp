@@ -1,10 +1,10 @@
 #include "platform/Application.h"
 
-#include "platform/ErrorHandler.h"
-
 #include <QFileInfo>
 
-#include <exception>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -13,13 +13,23 @@ QString TApplication::Title() {
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+    // Every handler catches its own failures; one that gets here has left Qt in an unknown state.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        if (m_errorDesktop)
-            ShowFailure(*m_errorDesktop, failure);
-        return true;
+        Fail(failure);
+    } catch (...) {
+        Fail(std::runtime_error("An unknown failure escaped an event handler."));
     }
+    return true;
+}
+
+void TApplication::Fail(const std::exception& failure) {
+    if (!m_lastResort) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        std::abort();
+    }
+    m_lastResort(failure);
 }
 
 void TApplication::Terminate() {

@@ -2,29 +2,35 @@
 
 #include <QApplication>
 
-class Desktop;
+#include <exception>
+#include <functional>
 
-// The running application: owns the message loop, holds the general error handler and knows whether the run
-// was ended before its loop started.
+// The running application: owns the message loop and knows whether the run was ended before its loop started.
 class TApplication : public QApplication {
+    Q_OBJECT
+
 public:
+    using LastResort = std::function<void(const std::exception& failure)>;
+
     TApplication(int& argc, char** argv);
 
     // The program file's name without its extension, at most 260 characters.
     static QString Title();
 
-    // Where the general error handler shows what an event handler raised; not owned.
-    void SetErrorDesktop(Desktop* desktop) { m_errorDesktop = desktop; }
+    // What happens to a failure that escaped every event handler's own error handling: a fault of the program,
+    // which the last resort reports before it ends the program. Without one, the failure is written to the
+    // error output and the program aborts.
+    void SetLastResort(LastResort lastResort) { m_lastResort = std::move(lastResort); }
 
-    // The last resort of the general error handler, for a failure that escaped RunEventHandler: it is shown in a
-    // message box and the application goes on.
     bool notify(QObject* receiver, QEvent* event) override;
 
     void Terminate();
     bool Terminated() const { return m_terminated; }
 
 private:
-    Desktop* m_errorDesktop = nullptr;
+    void Fail(const std::exception& failure);
+
+    LastResort m_lastResort;
     bool m_terminated = false;
 };
 

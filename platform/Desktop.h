@@ -12,8 +12,9 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // A modal box captioned with the application title and one OK button; a lone carriage return starts a line.
-    virtual void ShowMessage(const QString& text) = 0;
+    // A modal box over owner, captioned with the application title, with one OK button; a lone carriage return
+    // starts a line.
+    virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
 
     // The picture-open dialog for a new item's icon, starting in startFolder: the picked file, or nothing.
     virtual std::optional<QString> PickPicture(QWidget* owner, const QString& startFolder) = 0;

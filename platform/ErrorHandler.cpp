@@ -2,6 +2,6 @@
 
 #include "platform/TextCodec.h"
 
-void ShowFailure(Desktop& desktop, const std::exception& failure) {
-    desktop.ShowMessage(TextCodec::FromSystem(failure.what()));
+void ShowFailure(Desktop& desktop, QWidget* owner, const std::exception& failure) {
+    desktop.ShowMessage(owner, TextCodec::FromSystem(failure.what()));
 }

@@ -4,16 +4,18 @@
 
 #include <exception>
 
-// The general error handler: what an event handler raised is shown in a message box, the operation stops there
-// and the application goes on.
-void ShowFailure(Desktop& desktop, const std::exception& failure);
+class QWidget;
 
-// Runs an event handler under the general error handler. Qt cannot carry an exception through its event delivery
-// without losing memory, so every handler that may fail runs through here before control returns to Qt.
-template <typename Handler> void RunEventHandler(Desktop& desktop, Handler&& handler) {
+// The general error handler: what an event handler raised is shown in a message box over owner, the operation
+// stops there and the application goes on.
+void ShowFailure(Desktop& desktop, QWidget* owner, const std::exception& failure);
+
+// Runs an event handler of owner's under the general error handler. An exception must never travel through Qt's
+// event delivery, which is built without exceptions on Windows, so every handler runs through here.
+template <typename Handler> void RunEventHandler(Desktop& desktop, QWidget* owner, Handler&& handler) {
     try {
         handler();
     } catch (const std::exception& failure) {
-        ShowFailure(desktop, failure);
+        ShowFailure(desktop, owner, failure);
     }
 }

@@ -8,9 +8,8 @@
 
 QtDesktop::QtDesktop(TApplication& application) : m_application(application) {}
 
-void QtDesktop::ShowMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, TApplication::Title(), MessageBoxText(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+void QtDesktop::ShowMessage(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, TApplication::Title(), MessageBoxText(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

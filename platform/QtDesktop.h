@@ -9,7 +9,7 @@ class QtDesktop : public Desktop {
 public:
     explicit QtDesktop(TApplication& application);
 
-    void ShowMessage(const QString& text) override;
+    void ShowMessage(QWidget* owner, const QString& text) override;
     std::optional<QString> PickPicture(QWidget* owner, const QString& startFolder) override;
     void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override;
     void TerminateApplication() override;

@@ -53,7 +53,7 @@ TEST(MessageBox, NeverGrowsWiderThanTheScreen) {
             shownWidth = box.frameGeometry().width();
             box.done(0);
         });
-        desktop.ShowMessage(QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied."));
+        desktop.ShowMessage(nullptr, QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied."));
         EXPECT_GT(shownWidth, 0);
         EXPECT_LE(shownWidth, screenWidth);
     }
@@ -107,28 +107,51 @@ TEST(ApplicationTitle, IsTheProgramNameWithoutItsExtension) {
 
 namespace {
 
-// A control whose click handler fails the way a save into a missing folder does.
+// A control whose click handler fails the way a save into a missing folder does; its guard can be left out.
 class FailingControl : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit FailingControl(Desktop& desktop) : m_desktop(desktop) {}
+    FailingControl(Desktop& desktop, bool guarded) : m_desktop(desktop), m_guarded(guarded) {}
 
 protected:
     void mousePressEvent(QMouseEvent*) override {
-        RunEventHandler(m_desktop, [] { throw FileError("save", "/games/quest/SERVER/Sword.ITM", "gone"); });
+        const auto fail = [] { throw FileError("save", "/games/quest/SERVER/Sword.ITM", "gone"); };
+        if (m_guarded)
+            RunEventHandler(m_desktop, this, fail);
+        else
+            fail();
     }
 
 private:
     Desktop& m_desktop;
+    bool m_guarded;
 };
 
 } // namespace
 
-TEST(GeneralErrorHandler, ShowsWhatAHandlerRaisedAndKeepsTheWindowOpen) {
+TEST(GeneralErrorHandler, ShowsWhatAHandlerRaisedOverItsWindowAndKeepsTheWindowOpen) {
     RecordingDesktop desktop;
-    FailingControl control(desktop);
+    FailingControl control(desktop, true);
     control.show();
     QTest::mouseClick(&control, Qt::LeftButton);
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages.front(), QStringLiteral("Could not save \"/games/quest/SERVER/Sword.ITM\": gone."));
+    EXPECT_EQ(desktop.messageOwners.front(), &control);
     EXPECT_TRUE(control.isVisible());
 }
+
+TEST(GeneralErrorHandler, AFailureThatEscapesItsHandlerReachesOnlyTheLastResort) {
+    auto& application = *static_cast<TApplication*>(QCoreApplication::instance());
+    QStringList reported;
+    application.SetLastResort([&](const std::exception& failure) { reported << QString::fromUtf8(failure.what()); });
+    RecordingDesktop desktop;
+    FailingControl control(desktop, false);
+    control.show();
+    QTest::mouseClick(&control, Qt::LeftButton);
+    application.SetLastResort({});
+    EXPECT_EQ(reported, QStringList{QStringLiteral("Could not save \"/games/quest/SERVER/Sword.ITM\": gone.")});
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+#include "MessageTextTest.moc"

@@ -24,8 +24,9 @@ public:
         int operation;
     };
 
-    void ShowMessage(const QString& text) override {
+    void ShowMessage(QWidget* owner, const QString& text) override {
         messages.append(text);
+        messageOwners.append(owner);
         if (onMessage)
             onMessage(text);
     }
@@ -46,6 +47,7 @@ public:
     void TerminateApplication() override { terminated = true; }
 
     QStringList messages;
+    QList<QWidget*> messageOwners;
     std::function<void(const QString&)> onMessage; // runs while the message would be on the screen
     QStringList pictureFolders;
     QStringList scriptedPicks; // the pictures the user picks in turn; then the user cancels

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
     int shownValue = -1;
     OnBonusDialog([&](TBonusF& dialog) {
         shownKind = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
-        auto* number = dialog.findChild<TBonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+        auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("SpinEdit1"));
         shownValue = number->Value();
         number->selectAll();
         QTest::keyClicks(number, QStringLiteral("35"));

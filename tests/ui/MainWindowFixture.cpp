@@ -11,7 +11,14 @@
 
 MainWindowTest::MainWindowTest() {
     std::filesystem::copy(BRINDLE_SAMPLE_PROJECT, project.Path("Quest"), std::filesystem::copy_options::recursive);
-    static_cast<TApplication*>(QCoreApplication::instance())->SetErrorDesktop(&desktop);
+    static_cast<TApplication*>(QCoreApplication::instance())->SetLastResort([this](const std::exception& failure) {
+        lastResortFailures.append(QString::fromStdString(failure.what()));
+    });
+}
+
+MainWindowTest::~MainWindowTest() {
+    EXPECT_TRUE(lastResortFailures.isEmpty()) << "escaped its handler: " << lastResortFailures.join('|').toStdString();
+    static_cast<TApplication*>(QCoreApplication::instance())->SetLastResort({});
 }
 
 TForm1& MainWindowTest::Open(const std::vector<std::string>& arguments) {

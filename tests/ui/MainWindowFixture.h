@@ -52,9 +52,13 @@ protected:
 
     std::string Sample(const std::string& relative) const;
 
+    ~MainWindowTest() override;
+
     TempFolder project;
     RecordingDesktop desktop;
-    TBonusF bonusDialog;
+    TBonusF bonusDialog{desktop};
+    // What escaped every handler's own error handling and reached the application: nothing, ever.
+    QStringList lastResortFailures;
     int bonusDialogRuns = 0;
     std::unique_ptr<TForm1> form;
 };

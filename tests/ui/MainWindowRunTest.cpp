@@ -16,7 +16,7 @@ const std::string kInitialDescription = "Write description of current item, this
 void ChooseKindAndValue(TBonusF& dialog, const char* kind, const char* value) {
     auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     kinds->setCurrentIndex(kinds->findText(QLatin1String(kind)));
-    auto* number = dialog.findChild<TBonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+    auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("SpinEdit1"));
     number->selectAll();
     QTest::keyClicks(number, QLatin1String(value));
 }

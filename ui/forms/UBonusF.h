@@ -6,20 +6,22 @@
 #include <functional>
 #include <utility>
 
+class Desktop;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class TBonusSpinEdit;
+class BonusSpinEdit;
 
 // The modal dialog in which one bonus entry is chosen or changed. It is created once and reused for every Add and
 // Edit: the caller sets the type, the confirm caption and optionally a kind and value to start from, runs it, and
 // on OK reads back the entry. The number box keeps its value between showings. Its controls are built when it is
-// first polished: by ensurePolished(), by showing it, or by the first call below that sets a control.
+// first polished: by ensurePolished(), by showing it, or by the first call below that sets a control. Its
+// handlers run under the general error handler of the desktop given; it is centred over its owner.
 class TBonusF : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TBonusF(QWidget* parent = nullptr);
+    explicit TBonusF(Desktop& desktop, QWidget* owner = nullptr);
 
     // The item's type index, which selects the kind list and the value mode; no type arrives as 255.
     void SetBonusDialogMode(std::uint8_t typeIndex) { m_bonusDialogMode = typeIndex; }
@@ -59,16 +61,19 @@ private:
     bool SpinEdit1KeyDown(int key);
     void BuildResultEntry();
     void ShowSign(const QString& sign);
-    void CentreOnScreen();
+    void CentreOverOwner();
+    // The handler as Qt calls it: under the general error handler.
+    std::function<void()> Guarded(void (TBonusF::*handler)());
 
+    Desktop& m_desktop;
     std::uint8_t m_bonusDialogMode = 0;
     QString m_requestedKind;
     QString m_resultEntry;
     std::function<bool(TBonusF&)> m_modalRunner;
 
-    QLabel* m_label3 = nullptr;
-    QComboBox* m_comboBox1 = nullptr;
-    TBonusSpinEdit* m_spinEdit1 = nullptr;
-    QPushButton* m_bitBtn1 = nullptr;
-    QPushButton* m_bitBtn2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    BonusSpinEdit* SpinEdit1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
 };

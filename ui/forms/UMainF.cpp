@@ -123,7 +123,7 @@ void TForm1::FormCreate(const std::vector<std::string>& arguments) {
         HoverButtons[i]->move(SheetArtwork::CaptionButtonRect(i).topLeft());
     const auto commandLine = ReadCommandLine(arguments, PathStyle::Native());
     if (!commandLine) {
-        m_desktop.ShowMessage(QStringLiteral("Use \"Quorvane\" to run this program!\rBrindlework is started by the "
+        m_desktop.ShowMessage(this, QStringLiteral("Use \"Quorvane\" to run this program!\rBrindlework is started by the "
                                              "Quorvane suite with the project or item to edit."));
         m_desktop.TerminateApplication();
         return;
@@ -146,12 +146,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         ListBox1MouseMove();
     // A double click anywhere on the list edits the selected entry, as the Edit command does.
     if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        RunEventHandler(m_desktop, [this] { Image_EditClick(); });
+        RunEventHandler(m_desktop, this, [this] { Image_EditClick(); });
     return QWidget::eventFilter(watched, event);
 }
 
 std::function<void()> TForm1::Guarded(void (TForm1::*handler)()) {
-    return [this, handler] { RunEventHandler(m_desktop, [this, handler] { (this->*handler)(); }); };
+    return [this, handler] { RunEventHandler(m_desktop, this, [this, handler] { (this->*handler)(); }); };
 }
 
 void TForm1::BringToFront() {

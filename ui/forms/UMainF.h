@@ -28,6 +28,8 @@ template <typename Content> struct LoadStep;
 // The item editor window: a borderless item sheet on which one item is loaded or started, edited and saved.
 // It owns the editing run's state and holds the item's fields in its controls.
 class TForm1 : public QWidget {
+    Q_OBJECT
+
 public:
     // Builds the sheet and reads the command line; without an argument it tells the user and ends the run.
     TForm1(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent = nullptr);

@@ -58,7 +58,7 @@ bool TForm1::RunBonusDialog(const QString& caption) {
 
 void TForm1::Image_AddClick() {
     if (!ItemVocabulary::AllowsBonuses(SelectedType())) {
-        m_desktop.ShowMessage(QStringLiteral("Can not add bonus to this certain item type"));
+        m_desktop.ShowMessage(this, QStringLiteral("Can not add bonus to this certain item type"));
         return;
     }
     if (m_bonusDialog && RunBonusDialog(QStringLiteral("ADD BONUS")))

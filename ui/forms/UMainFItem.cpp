@@ -51,7 +51,7 @@ template <typename Content> std::optional<Content> TForm1::Reported(LoadStep<Con
     if (step.unreadFile)
         m_unreadFiles.push_back(*step.unreadFile);
     if (!step.message.empty())
-        m_desktop.ShowMessage(Shown(step.message));
+        m_desktop.ShowMessage(this, Shown(step.message));
     return std::move(step.content);
 }
 
@@ -82,7 +82,7 @@ void TForm1::StartNewItem() {
         const QString problem = NewItemNameProblem(StripExtension(TextCodec::ToSystem(QFileInfo(*picked).fileName())));
         if (problem.isEmpty())
             break;
-        m_desktop.ShowMessage(problem);
+        m_desktop.ShowMessage(this, problem);
     }
     if (!picked) {
         m_desktop.TerminateApplication();
@@ -120,7 +120,7 @@ void TForm1::FillClassChoice(const std::vector<std::string>& classNames) {
 void TForm1::ShowIcon(const std::string& path) {
     const ItemIcon icon = ReadItemIcon(path);
     if (!icon.problem.isEmpty())
-        m_desktop.ShowMessage(icon.problem);
+        m_desktop.ShowMessage(this, icon.problem);
     Image1->setPixmap(icon.picture);
 }
 
@@ -142,6 +142,6 @@ void TForm1::RunWearableCheck() {
         ItemVocabulary::WearableCheck(m_projectRoot, m_itemName, SelectedType(), SelectedClassName());
     if (warning.empty())
         return;
-    m_desktop.ShowMessage(Shown(warning));
+    m_desktop.ShowMessage(this, Shown(warning));
     SelectType(0);
 }

@@ -15,7 +15,7 @@ void FixUp(std::optional<std::string> (*fixUp)(std::string&), FileText& loaded, 
     const auto message = fixUp(bytes);
     if (!message)
         return;
-    desktop.ShowMessage(TextCodec::FromSystem(*message));
+    desktop.ShowMessage(field.window(), TextCodec::FromSystem(*message));
     loaded = FileText::FromBytes(bytes);
     loaded.ShowIn(field);
 }

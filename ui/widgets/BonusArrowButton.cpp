@@ -21,7 +21,7 @@ QColor FaceColour(const QAbstractButton& button) {
 
 } // namespace
 
-TBonusArrowButton::TBonusArrowButton(bool up, QWidget* parent) : QAbstractButton(parent), m_up(up) {
+BonusArrowButton::BonusArrowButton(bool up, QWidget* parent) : QAbstractButton(parent), m_up(up) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
     setAttribute(Qt::WA_Hover);
@@ -30,7 +30,7 @@ TBonusArrowButton::TBonusArrowButton(bool up, QWidget* parent) : QAbstractButton
     setAutoRepeatInterval(kRepeatIntervalMs);
 }
 
-void TBonusArrowButton::paintEvent(QPaintEvent*) {
+void BonusArrowButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), FaceColour(*this));
     painter.setPen(QColor(200, 200, 200));

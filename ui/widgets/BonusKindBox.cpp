@@ -11,7 +11,9 @@ namespace {
 constexpr int kRowHeight = 23;
 
 // Gives every row of the open list the same height.
-class TKindRowDelegate : public QStyledItemDelegate {
+class KindRowDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -22,12 +24,12 @@ public:
 
 } // namespace
 
-TBonusKindBox::TBonusKindBox(QWidget* parent) : QComboBox(parent) {
+BonusKindBox::BonusKindBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
-    setItemDelegate(new TKindRowDelegate(this));
+    setItemDelegate(new KindRowDelegate(this));
 }
 
-void TBonusKindBox::paintEvent(QPaintEvent* event) {
+void BonusKindBox::paintEvent(QPaintEvent* event) {
     QComboBox::paintEvent(event);
     // The style sheet gives the arrow button its flat face but no arrow; the arrow is drawn on it here.
     QStyleOptionComboBox option;
@@ -36,3 +38,5 @@ void TBonusKindBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     BonusDialogLook::PaintArrow(painter, button, false, isEnabled());
 }
+
+#include "BonusKindBox.moc"

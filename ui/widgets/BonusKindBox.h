@@ -3,9 +3,11 @@
 #include <QComboBox>
 
 // The bonus kind list: a drop-down list without typing whose rows are 23 pixels high, with a flat arrow button.
-class TBonusKindBox : public QComboBox {
+class BonusKindBox : public QComboBox {
+    Q_OBJECT
+
 public:
-    explicit TBonusKindBox(QWidget* parent = nullptr);
+    explicit BonusKindBox(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -21,9 +21,9 @@ bool IsTypedCharacter(const QKeyEvent& event) {
 
 } // namespace
 
-TBonusSpinEdit::TBonusSpinEdit(QWidget* parent)
-    : QLineEdit(parent), m_maximum(kDefaultMaximum), m_upButton(new TBonusArrowButton(true, this)),
-      m_downButton(new TBonusArrowButton(false, this)) {
+BonusSpinEdit::BonusSpinEdit(QWidget* parent)
+    : QLineEdit(parent), m_maximum(kDefaultMaximum), m_upButton(new BonusArrowButton(true, this)),
+      m_downButton(new BonusArrowButton(false, this)) {
     m_upButton->setObjectName(QStringLiteral("UpButton"));
     m_downButton->setObjectName(QStringLiteral("DownButton"));
     // Each press and each repeat of a held button steps once; letting go adds no step.
@@ -34,17 +34,17 @@ TBonusSpinEdit::TBonusSpinEdit(QWidget* parent)
     SetValue(0);
 }
 
-int TBonusSpinEdit::Value() const {
+int BonusSpinEdit::Value() const {
     bool whole = false;
     const int typed = text().toInt(&whole, 10);
     return whole ? std::clamp(typed, 0, m_maximum) : 0;
 }
 
-void TBonusSpinEdit::SetValue(int value) {
+void BonusSpinEdit::SetValue(int value) {
     setText(QString::number(std::clamp(value, 0, m_maximum)));
 }
 
-void TBonusSpinEdit::SetRange(int maximum, int maxDigits) {
+void BonusSpinEdit::SetRange(int maximum, int maxDigits) {
     m_maximum = maximum;
     bool whole = false;
     const int typed = text().toInt(&whole, 10);
@@ -53,11 +53,11 @@ void TBonusSpinEdit::SetRange(int maximum, int maxDigits) {
     setMaxLength(maxDigits);
 }
 
-void TBonusSpinEdit::StepBy(int steps) {
+void BonusSpinEdit::StepBy(int steps) {
     SetValue(Value() + steps);
 }
 
-void TBonusSpinEdit::keyPressEvent(QKeyEvent* event) {
+void BonusSpinEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         StepBy(event->key() == Qt::Key_Up ? 1 : -1);
         event->accept();
@@ -74,30 +74,30 @@ void TBonusSpinEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void TBonusSpinEdit::focusOutEvent(QFocusEvent* event) {
+void BonusSpinEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // A context menu takes the focus only for a moment; the user is still typing.
     if (event->reason() != Qt::PopupFocusReason)
         SetValue(Value());
 }
 
-void TBonusSpinEdit::resizeEvent(QResizeEvent* event) {
+void BonusSpinEdit::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     PlaceArrowButtons();
 }
 
-bool TBonusSpinEdit::Accepts(const QString& typed) const {
+bool BonusSpinEdit::Accepts(const QString& typed) const {
     const QChar character = typed[0];
     return (character >= QLatin1Char('0') && character <= QLatin1Char('9')) || character == QLatin1Char('+') ||
            character == QLatin1Char('-') || typed == locale().decimalPoint();
 }
 
-void TBonusSpinEdit::Refuse() {
+void BonusSpinEdit::Refuse() {
     QApplication::beep();
     emit CharacterRefused();
 }
 
-void TBonusSpinEdit::PlaceArrowButtons() {
+void BonusSpinEdit::PlaceArrowButtons() {
     const int inner = height() - 2;
     const int upHeight = (inner + 1) / 2;
     m_upButton->setGeometry(width() - 1 - kArrowWidth, 1, kArrowWidth, upHeight);

@@ -2,17 +2,17 @@
 
 #include <QLineEdit>
 
-class TBonusArrowButton;
+class BonusArrowButton;
 
 // The bonus value box: a whole number from 0 to a maximum, typed (0-9, "+", "-" and the decimal separator, at
 // most a given number of characters; anything else is refused with a beep) or stepped by 1 with the Up and Down
 // keys and its two arrow buttons. A text that is not a whole number counts as 0; an out-of-range number may be
 // typed, and is brought back into the range when the value is set and when the box loses the focus.
-class TBonusSpinEdit : public QLineEdit {
+class BonusSpinEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    explicit TBonusSpinEdit(QWidget* parent = nullptr);
+    explicit BonusSpinEdit(QWidget* parent = nullptr);
 
     // The typed whole number brought into 0..Maximum(); 0 when the text is not a whole number.
     int Value() const;
@@ -44,6 +44,6 @@ private:
     void PlaceArrowButtons();
 
     int m_maximum;
-    TBonusArrowButton* m_upButton;
-    TBonusArrowButton* m_downButton;
+    BonusArrowButton* m_upButton;
+    BonusArrowButton* m_downButton;
 };

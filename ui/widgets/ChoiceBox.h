@@ -7,6 +7,8 @@
 // its text is highlighted, as a Windows drop-down list shows it. The mouse wheel turns it only once the user has
 // clicked or tabbed into it, so that scrolling past never changes the item.
 class ChoiceBox : public QComboBox {
+    Q_OBJECT
+
 public:
     ChoiceBox(const QString& name, QWidget* parent);
 

@@ -5,6 +5,8 @@
 
 // The description field: borderless, without scroll bars, wrapping long lines at word boundaries.
 class DescriptionBox : public QPlainTextEdit {
+    Q_OBJECT
+
 public:
     explicit DescriptionBox(QWidget* parent);
 

@@ -7,6 +7,8 @@
 // One of the sheet's image buttons: a lit piece of the background laid exactly over its painted caption.
 // It starts hidden, shows the hand pointer, and can be clicked only while it is shown.
 class HoverButton : public QLabel {
+    Q_OBJECT
+
 public:
     HoverButton(const QString& name, const QPixmap& picture, QWidget* parent);
 

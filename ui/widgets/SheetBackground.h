@@ -7,6 +7,8 @@
 
 // The item sheet's background picture filling the window; reports every pointer movement over it.
 class SheetBackground : public QWidget {
+    Q_OBJECT
+
 public:
     SheetBackground(const QImage& sheet, QWidget* parent);
 
