@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <ostream>
+#include <stdexcept>
 #include <vector>
 
 // GoogleTest shows texts in its failure messages as text, not as bytes.
@@ -33,6 +34,8 @@ public:
 
     std::optional<QString> PickPicture(QWidget*, const QString& startFolder) override {
         pictureFolders.append(startFolder);
+        if (failing)
+            throw std::runtime_error("the picture dialog failed");
         if (scriptedPicks.isEmpty())
             return std::nullopt;
         return scriptedPicks.takeFirst();
@@ -40,6 +43,8 @@ public:
 
     void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override {
         fileOperations.push_back({source, target, operation});
+        if (failing)
+            throw std::runtime_error("the file operation failed");
         if (performFileOperations)
             ::ShellFileOperation(owner, source, target, operation);
     }
@@ -53,5 +58,6 @@ public:
     QStringList scriptedPicks; // the pictures the user picks in turn; then the user cancels
     std::vector<FileOperation> fileOperations;
     bool performFileOperations = true;
+    bool failing = false; // the picture dialog and file operations raise instead
     bool terminated = false;
 };

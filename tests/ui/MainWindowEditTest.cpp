@@ -162,3 +162,21 @@ TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
     ClickCommand("Image_Add");
     EXPECT_EQ(offered.size(), 18) << "an item without a type is offered the stat kinds";
 }
+
+TEST_F(MainWindowTest, AFailureInsideAnyCommandStaysInsideItAndIsShown) {
+    desktop.failing = true;
+    Open({project.Path("Quest")});
+    EXPECT_EQ(desktop.messages, QStringList{"the picture dialog failed"});
+    desktop.failing = false;
+    desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/Staff.bmp")));
+    Open({project.Path("Quest")});
+
+    desktop.messages.clear();
+    Type().setCurrentIndex(Type().findText(QStringLiteral("Ring")));
+    OnBonusDialog([](TBonusF&) { throw std::runtime_error("the bonus dialog failed"); });
+    ClickCommand("Image_Add");
+    desktop.failing = true;
+    ClickCommand("Image_SAVE");
+    EXPECT_EQ(desktop.messages, (QStringList{"the bonus dialog failed", "the file operation failed"}));
+    EXPECT_TRUE(form->isVisible()) << "every failure ends its own command, never the program";
+}

@@ -128,10 +128,15 @@ bool TBonusF::RunModal() {
     setResult(QDialog::Rejected);
     setModal(true);
     show();
-    const bool confirmed = m_modalRunner(*this);
-    if (isVisible())
-        reject();
-    return confirmed;
+    // However the runner ends, the dialog is closed again, as a modal run always leaves it.
+    struct CloseAfterRun {
+        TBonusF& dialog;
+        ~CloseAfterRun() {
+            if (dialog.isVisible())
+                dialog.reject();
+        }
+    } closeAfterRun{*this};
+    return m_modalRunner(*this);
 }
 
 bool TBonusF::eventFilter(QObject* watched, QEvent* event) {
