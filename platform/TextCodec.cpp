@@ -21,7 +21,7 @@ QString FromWindows1252(const std::string& bytes) {
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes) {
         const auto code = static_cast<unsigned char>(byte);
-        text.append(code >= 0x80 && code < 0xA0 ? QChar(kWindows1252High[code - 0x80]) : QChar(code));
+        text.append(code >= 0x80 && code < 0xA0 ? QChar(kWindows1252High[code - 0x80]) : QChar(char16_t(code)));
     }
     return text;
 }

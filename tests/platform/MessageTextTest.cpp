@@ -53,7 +53,8 @@ TEST(MessageBox, NeverGrowsWiderThanTheScreen) {
             shownWidth = box.frameGeometry().width();
             box.done(0);
         });
-        desktop.ShowMessage(nullptr, QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied."));
+        desktop.ShowMessage(nullptr,
+                            QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied."));
         EXPECT_GT(shownWidth, 0);
         EXPECT_LE(shownWidth, screenWidth);
     }
@@ -85,14 +86,16 @@ TEST(PictureDialog, ShowsFoldersAndBitmapsPreviewsThemAndPicksOne) {
     QStringList shown;
     for (int row = 0; row < entries->count(); ++row)
         shown << entries->item(row)->text();
-    EXPECT_EQ(shown, (QStringList{"Old", "Gem.bmp"})) << "folders first, then the bitmaps; nothing else";
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Old"), QStringLiteral("Gem.bmp")}))
+        << "folders first, then the bitmaps; nothing else";
 
     entries->setCurrentRow(1);
     const auto labels = dialog.findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return !label->pixmap().isNull(); }))
         << "the selected picture is previewed";
 
-    emit entries->itemActivated(entries->item(0));
+    entries->setCurrentRow(0);
+    QTest::keyClick(entries, Qt::Key_Return);
     EXPECT_EQ(QDir(dialog.Folder()), QDir(QString::fromStdString(project.Path("RESOURCES/Old"))));
     auto* fileName = dialog.findChildren<QLineEdit*>().back();
     QTest::keyClicks(fileName, QStringLiteral("axe.bmp"));

@@ -85,23 +85,30 @@ protected:
 
 } // namespace
 
-TEST_F(BonusDialogTest, ControlsSitWhereTheDesignPutsThem) {
+TEST_F(BonusDialogTest, EveryControlHasItsPlaceAndNoneHidesAnother) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Item Bonus"));
-    EXPECT_EQ(dialog.size(), QSize(362, 246));
-    const struct {
-        const char* name;
-        QRect geometry;
-    } fixed[] = {{"Image1", {8, 8, 46, 47}},     {"Image2", {8, 64, 46, 39}},    {"SpinEdit1", {128, 72, 193, 33}},
-                 {"BitBtn1", {8, 120, 345, 57}}, {"BitBtn2", {8, 184, 345, 57}}, {"Label3", {328, 61, 19, 41}}};
-    for (const auto& control : fixed) {
-        const auto* widget = Find<QWidget>(control.name);
-        ASSERT_NE(widget, nullptr) << control.name;
-        EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+    QList<QWidget*> controls;
+    for (const char* name :
+         {"Image1", "Label1", "ComboBox1", "Image2", "Label2", "SpinEdit1", "Label3", "BitBtn1", "BitBtn2"}) {
+        auto* control = Find<QWidget>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_TRUE(dialog.rect().contains(control->geometry())) << name << " lies inside the dialog";
+        for (QWidget* other : controls)
+            EXPECT_FALSE(control->geometry().intersects(other->geometry()))
+                << name << " overlaps " << other->objectName().toStdString();
+        controls.append(control);
     }
-    EXPECT_EQ(Find<QLabel>("Label1")->pos(), QPoint(64, 16));
-    EXPECT_EQ(Find<QLabel>("Label2")->pos(), QPoint(64, 72));
-    EXPECT_EQ(Kinds().geometry().topLeft(), QPoint(128, 16));
-    EXPECT_EQ(Kinds().width(), 225);
+    // Each row reads from left to right: picture, caption, control (and the sign after the number box).
+    const auto leftOf = [this](const char* left, const char* right) {
+        EXPECT_LT(Find<QWidget>(left)->geometry().right(), Find<QWidget>(right)->geometry().left()) << left << right;
+    };
+    leftOf("Image1", "Label1");
+    leftOf("Label1", "ComboBox1");
+    leftOf("Image2", "Label2");
+    leftOf("Label2", "SpinEdit1");
+    leftOf("SpinEdit1", "Label3");
+    EXPECT_LT(Value().geometry().bottom(), Confirm().geometry().top()) << "the buttons lie below the value";
+    EXPECT_LT(Confirm().geometry().bottom(), Cancel().geometry().top());
     EXPECT_FALSE(Kinds().isEditable());
     EXPECT_EQ(Kinds().view()->sizeHintForRow(0), 23);
     EXPECT_FALSE(Find<QLabel>("Image1")->pixmap().isNull());

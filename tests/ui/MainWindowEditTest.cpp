@@ -53,9 +53,7 @@ TEST_F(MainWindowTest, PriceAndStackTakeDigitsOnly) {
 TEST_F(MainWindowTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
     OpenItem("BronzeHelm.ITM");
     EXPECT_EQ(Type().currentText(), QStringLiteral("Head"));
-    const int mage = Class().findText(QStringLiteral("Mage"));
-    Class().setCurrentIndex(mage);
-    emit Class().activated(mage);
+    Choose(Class(), QStringLiteral("Mage"));
     const QString client = QString::fromStdString(project.Path("Quest/CLIENT/"));
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0], QStringLiteral("WARNING! For a wearable item type:\rThe related file "
@@ -64,12 +62,8 @@ TEST_F(MainWindowTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
                                        QStringLiteral("\rto prevent game problem, automatically revert to "
                                                       "\"MATERIAL\" type."));
     EXPECT_EQ(Type().currentText(), QStringLiteral("Material"));
-    const int warrior = Class().findText(QStringLiteral("Warrior"));
-    Class().setCurrentIndex(warrior);
-    emit Class().activated(warrior);
-    const int cape = Type().findText(QStringLiteral("Cape"));
-    Type().setCurrentIndex(cape);
-    emit Type().activated(cape);
+    Choose(Class(), QStringLiteral("Warrior"));
+    Choose(Type(), QStringLiteral("Cape"));
     EXPECT_EQ(desktop.messages.size(), 1) << "Warrior has no appearance file for a cape, but Material needs none";
 }
 
@@ -172,7 +166,7 @@ TEST_F(MainWindowTest, AFailureInsideAnyCommandStaysInsideItAndIsShown) {
     Open({project.Path("Quest")});
 
     desktop.messages.clear();
-    Type().setCurrentIndex(Type().findText(QStringLiteral("Ring")));
+    Choose(Type(), QStringLiteral("Ring"));
     OnBonusDialog([](TBonusF&) { throw std::runtime_error("the bonus dialog failed"); });
     ClickCommand("Image_Add");
     desktop.failing = true;

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -43,6 +44,20 @@ void MainWindowTest::ClickCommand(const char* buttonName) {
     MovePointer(button.geometry().center());
     ASSERT_TRUE(button.isVisible()) << buttonName << " must light up under the pointer";
     QTest::mouseClick(&button, Qt::LeftButton);
+}
+
+void MainWindowTest::Choose(QComboBox& choice, const QString& entry) {
+    const QModelIndex row = choice.model()->index(choice.findText(entry), 0);
+    ASSERT_TRUE(row.isValid()) << entry.toStdString();
+    QTest::mouseClick(&choice, Qt::LeftButton);
+    QAbstractItemView* list = choice.view();
+    ASSERT_TRUE(list->isVisible()) << "a click opens the list";
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int step = 0; step < row.row(); ++step)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(choice.currentText(), entry);
+    ASSERT_FALSE(list->isVisible());
 }
 
 void MainWindowTest::OnBonusDialog(std::function<void(TBonusF&)> drive, bool confirm) {

@@ -32,6 +32,9 @@ protected:
     void MovePointer(const QPoint& point);
     // Clicks a command's caption the way the user does: pointing at it lights it, then the click.
     void ClickCommand(const char* buttonName);
+    // Chooses an entry of a choice as the user does: a click opens its list, the arrow keys walk to the entry and
+    // Enter picks it.
+    void Choose(QComboBox& choice, const QString& entry);
     // The next bonus dialog run: drive acts on the shown dialog, then it is confirmed (or cancelled).
     void OnBonusDialog(std::function<void(TBonusF&)> drive, bool confirm = true);
 

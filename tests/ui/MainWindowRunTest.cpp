@@ -13,14 +13,6 @@ const std::string kInitialDescription = "Write description of current item, this
                                         "to know story or explanation of an \r\n"
                                         "item...\r\n";
 
-void ChooseKindAndValue(TBonusF& dialog, const char* kind, const char* value) {
-    auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-    kinds->setCurrentIndex(kinds->findText(QLatin1String(kind)));
-    auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("SpinEdit1"));
-    number->selectAll();
-    QTest::keyClicks(number, QLatin1String(value));
-}
-
 } // namespace
 
 TEST_F(MainWindowTest, TheTypicalRunEditsAndSavesAnExistingItem) {
@@ -35,7 +27,12 @@ TEST_F(MainWindowTest, TheTypicalRunEditsAndSavesAnExistingItem) {
 
     Price().selectAll();
     QTest::keyClicks(&Price(), QStringLiteral("1750"));
-    OnBonusDialog([](TBonusF& dialog) { ChooseKindAndValue(dialog, "Attack+", "25"); });
+    OnBonusDialog([this](TBonusF& dialog) {
+        Choose(*dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1")), QStringLiteral("Attack+"));
+        auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+        number->selectAll();
+        QTest::keyClicks(number, QStringLiteral("25"));
+    });
     ClickCommand("Image_Add");
     ClickCommand("Image_SAVE");
 

@@ -94,7 +94,7 @@ bool BonusSpinEdit::Accepts(const QString& typed) const {
 
 void BonusSpinEdit::Refuse() {
     QApplication::beep();
-    emit CharacterRefused();
+    Q_EMIT CharacterRefused();
 }
 
 void BonusSpinEdit::PlaceArrowButtons() {

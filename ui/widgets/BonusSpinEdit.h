@@ -29,7 +29,7 @@ public:
 
     QSize sizeHint() const override { return {193, 33}; }
 
-signals:
+Q_SIGNALS:
     // A typed character was refused (the box has beeped).
     void CharacterRefused();
 
