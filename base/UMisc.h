@@ -13,7 +13,15 @@ std::string AddTrailingBackslash(const std::string& folder);
 std::string AddTrailingSeparator(const std::string& folder, char separator);
 
 // Entry kinds for ListFiles' attribute mask, as the desktop's directory search knows them.
-enum FileAttribute { faReadOnly = 1, faHidden = 2, faSysFile = 4, faVolumeID = 8, faDirectory = 16, faArchive = 32 };
+enum FileAttribute {
+    faReadOnly = 1,
+    faHidden = 2,
+    faSysFile = 4,
+    faVolumeID = 8,
+    faDirectory = 16,
+    faArchive = 32,
+    faAnyFile = faReadOnly | faHidden | faSysFile | faVolumeID | faDirectory | faArchive
+};
 
 // Clears list, then appends a line for each entry matching mask (a folder ending in a wildcard name such as
 // .../SERVER/*.CLS) in the file system's order: with namesOnly the name before its first dot; else without

@@ -136,7 +136,7 @@ DecodedBonus Decode(const std::string& entry) {
 std::vector<std::string> ClassList(const std::string& projectRoot) {
     std::vector<std::string> classes;
     const std::string serverFolder = projectRoot + "SERVER" + Os::kPathSeparator;
-    ListFiles(FileSystem::StoredPath(serverFolder) + "*.CLS", 63, classes, false, false, false, true);
+    ListFiles(FileSystem::StoredPath(serverFolder) + "*.CLS", faAnyFile, classes, false, false, false, true);
     // A class is stored as the value of one line: a file whose name holds a line break cannot be one.
     classes.erase(
         std::remove_if(classes.begin(), classes.end(),

@@ -1,5 +1,7 @@
 #include "platform/ShellFileOperation.h"
 
+#include "platform/Desktop.h"
+
 #include "base/FileError.h"
 #include "base/FileSystem.h"
 #include "platform/TextCodec.h"
@@ -10,8 +12,6 @@
 #include <QProgressDialog>
 
 namespace {
-
-enum Operation { Move = 1, Copy = 2, Delete = 3, Rename = 4, Recycle = 5 };
 
 constexpr qint64 kChunkBytes = 1 << 20;
 
@@ -54,7 +54,7 @@ void CopyWithProgress(QWidget* owner, const QString& source, const QString& dest
         Fail("copy", source, input.errorString());
     FileSystem::SafeFileWriter output(SystemPath(destination), FileSystem::AtLink::ReplaceIt, "copy to");
     QProgressDialog progress(QFileInfo(source).fileName(), QString(), 0, 100, owner);
-    progress.setWindowTitle(ShellOperationTitle(Copy));
+    progress.setWindowTitle(ShellOperationTitle(ShellOperation::Copy));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     const qint64 total = qMax<qint64>(input.size(), 1);
@@ -109,15 +109,15 @@ void RecycleEntry(const QString& source) {
 
 QString ShellOperationTitle(int operation) {
     switch (operation) {
-    case Move:
+    case ShellOperation::Move:
         return QStringLiteral("Moving . . .");
-    case Copy:
+    case ShellOperation::Copy:
         return QStringLiteral("Copying . . .");
-    case Delete:
+    case ShellOperation::Delete:
         return QStringLiteral("Deleting . . .");
-    case Rename:
+    case ShellOperation::Rename:
         return QStringLiteral("Renaming . . .");
-    case Recycle:
+    case ShellOperation::Recycle:
         return QStringLiteral("Move to Recycle Bin . . .");
     default:
         return QString();
@@ -126,19 +126,19 @@ QString ShellOperationTitle(int operation) {
 
 void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) {
     switch (operation) {
-    case Move:
+    case ShellOperation::Move:
         MoveFile(owner, Stored(source), Destination(source, target));
         break;
-    case Copy:
+    case ShellOperation::Copy:
         CopyFile(owner, Stored(source), target);
         break;
-    case Delete:
+    case ShellOperation::Delete:
         DeleteEntry(source);
         break;
-    case Rename:
+    case ShellOperation::Rename:
         MoveFile(owner, Stored(source), Stored(target));
         break;
-    case Recycle:
+    case ShellOperation::Recycle:
         RecycleEntry(source);
         break;
     default:

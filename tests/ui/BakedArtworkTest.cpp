@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kCaptionCount = 5;
-
 #ifdef BRINDLE_BAKED_BY_BUILD_MACHINE
 // A cross build's artwork is painted on the build machine, with that machine's fonts: what the program embeds
 // must be exactly the pictures that baker wrote (the build machine's own run of this test checks the painting).
@@ -54,13 +52,13 @@ TEST(BakedArtworkTest, ItemSheetIsThePaintedPlainSheet) {
 }
 
 TEST(BakedArtworkTest, LitCaptionButtonsAreThePiecesOfThePaintedLitSheet) {
-    for (int index = 0; index < kCaptionCount; ++index) {
+    for (int index = 0; index < SheetArtwork::kCaptionCount; ++index) {
         const QImage baked = BakedArtwork::LitCaptionButton(index).toImage();
         ASSERT_FALSE(baked.isNull()) << "caption " << index;
         EXPECT_EQ(baked, PaintedCaption(index)) << "caption " << index;
     }
     EXPECT_TRUE(BakedArtwork::LitCaptionButton(-1).isNull());
-    EXPECT_TRUE(BakedArtwork::LitCaptionButton(kCaptionCount).isNull());
+    EXPECT_TRUE(BakedArtwork::LitCaptionButton(SheetArtwork::kCaptionCount).isNull());
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
     EXPECT_EQ(project.Read("Quest/CLIENT/Staff.ITM"), kInitialDescription);
     EXPECT_EQ(project.Read("Quest/CLIENT/Staff.BMP"), Sample("RESOURCES/Staff.bmp"));
     ASSERT_EQ(desktop.fileOperations.size(), 1u);
-    EXPECT_EQ(desktop.fileOperations[0].operation, 2);
+    EXPECT_EQ(desktop.fileOperations[0].operation, ShellOperation::Copy);
 }
 
 TEST_F(MainWindowTest, ANewItemNeverTakesTheNameOfAnExistingOne) {

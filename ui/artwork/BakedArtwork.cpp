@@ -1,5 +1,7 @@
 #include "ui/artwork/BakedArtwork.h"
 
+#include "ui/artwork/SheetArtwork.h"
+
 #include <QByteArray>
 #include <QResource>
 
@@ -9,8 +11,6 @@
 namespace BakedArtwork {
 
 namespace {
-
-constexpr int kCaptionCount = 5;
 
 // A width and a height, then the pixel rows; see sheet_artwork_baker. A null image when missing or damaged.
 QImage ImageFromResource(const QString& path) {
@@ -38,7 +38,7 @@ QImage ItemSheet() {
 }
 
 QPixmap LitCaptionButton(int index) {
-    if (index < 0 || index >= kCaptionCount)
+    if (index < 0 || index >= SheetArtwork::kCaptionCount)
         return QPixmap();
     return QPixmap::fromImage(ImageFromResource(QStringLiteral(":/artwork/LitCaption%1.rgb32").arg(index)));
 }

@@ -17,8 +17,6 @@ namespace {
 
 using SheetArtworkText::PixelBox;
 
-constexpr int kSheetWidth = 632;
-constexpr int kSheetHeight = 426;
 constexpr int kFrameWidth = 6;
 
 // Inclusive pixel ranges x1..x2, y1..y2, as the window's layout gives them.
@@ -48,8 +46,6 @@ constexpr Label kLabels[] = {
     {"Stack", {472, 516, 156, 166}},
     {"Item Use Bonus:", {228, 343, 201, 211}},
 };
-
-constexpr int kCaptionCount = 5;
 
 constexpr Label kCaptions[kCaptionCount] = {
     {"Add Bonus", {476, 593, 218, 234}}, {"Edit Bonus", {476, 593, 253, 269}}, {"Remove Bonus", {455, 615, 284, 300}},
@@ -141,7 +137,7 @@ void PaintBackdrop(QImage& sheet) {
 
 SheetCache PaintSheetCache() {
     SheetCache cache;
-    cache.plainSheet = QImage(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    cache.plainSheet = QImage(kSheetSize, QImage::Format_RGB32);
     PaintBackdrop(cache.plainSheet);
     QPainter painter(&cache.plainSheet);
     painter.setRenderHint(QPainter::Antialiasing);

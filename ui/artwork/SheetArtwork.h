@@ -3,13 +3,20 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 
 // The painted background of the item sheet window: field, frame, white input boxes, labels, pictures,
 // the crest and the five command captions, and the lit caption pieces that serve as hover buttons.
 namespace SheetArtwork {
 
-// Paints the 632 x 426 sheet (Format_RGB32); with litCaptions the five command captions are filled white
-// instead of turquoise and every other pixel is the same.
+// The sheet fills the window: its size in the window's own pixels.
+inline constexpr QSize kSheetSize(632, 426);
+
+// The command captions, each with its hover button: Add, Edit, Remove, SAVE and EXIT.
+inline constexpr int kCaptionCount = 5;
+
+// Paints the sheet (Format_RGB32); with litCaptions the command captions are filled white instead of turquoise
+// and every other pixel is the same.
 QImage PaintItemSheet(bool litCaptions);
 
 // The hover button area over caption index 0..4 (Add, Edit, Remove, SAVE, EXIT); an empty rect for any other index.

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kCaptionCount = 5;
-
 bool WriteImage(const QString& path, const QImage& image) {
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     const std::int32_t size[] = {pixels.width(), pixels.height()};
@@ -33,7 +31,7 @@ bool Bake(const QDir& folder) {
         !WriteImage(folder.filePath(QStringLiteral("ItemSheet.rgb32")), SheetArtwork::PaintItemSheet(false)))
         return false;
     const QImage litSheet = SheetArtwork::PaintItemSheet(true);
-    for (int index = 0; index < kCaptionCount; ++index) {
+    for (int index = 0; index < SheetArtwork::kCaptionCount; ++index) {
         const QString name = QStringLiteral("LitCaption%1.rgb32").arg(index);
         if (!WriteImage(folder.filePath(name), SheetArtwork::CaptionButtonPicture(litSheet, index).toImage()))
             return false;

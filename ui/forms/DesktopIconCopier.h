@@ -10,7 +10,8 @@ public:
     DesktopIconCopier(Desktop& desktop, QWidget* owner) : m_desktop(desktop), m_owner(owner) {}
 
     void CopyIcon(const std::string& source, const std::string& target) override {
-        m_desktop.ShellFileOperation(m_owner, TextCodec::FromSystem(source), TextCodec::FromSystem(target), 2);
+        m_desktop.ShellFileOperation(m_owner, TextCodec::FromSystem(source), TextCodec::FromSystem(target),
+                                     ShellOperation::Copy);
     }
 
 private:

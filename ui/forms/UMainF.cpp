@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int kSheetWidth = 632;
-constexpr int kSheetHeight = 426;
 constexpr int kComboHeight = 21;
 
 const char* const kHoverButtonNames[] = {"Image_Add", "Image_Edit", "Image_Remove", "Image_SAVE", "Image_EXIT"};
@@ -42,7 +40,7 @@ TForm1::TForm1(Desktop& desktop, const std::vector<std::string>& arguments, QWid
     : QWidget(parent, Qt::FramelessWindowHint), m_desktop(desktop) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane - Brindlework item editor"));
-    setFixedSize(kSheetWidth, kSheetHeight);
+    setFixedSize(SheetArtwork::kSheetSize);
     setFont(SheetFont());
     BuildControls();
     ConnectHandlers();
@@ -123,7 +121,8 @@ void TForm1::FormCreate(const std::vector<std::string>& arguments) {
         HoverButtons[i]->move(SheetArtwork::CaptionButtonRect(i).topLeft());
     const auto commandLine = ReadCommandLine(arguments, PathStyle::Native());
     if (!commandLine) {
-        m_desktop.ShowMessage(this, QStringLiteral("Use \"Quorvane\" to run this program!\rBrindlework is started by the "
+        m_desktop.ShowMessage(this,
+                              QStringLiteral("Use \"Quorvane\" to run this program!\rBrindlework is started by the "
                                              "Quorvane suite with the project or item to edit."));
         m_desktop.TerminateApplication();
         return;

@@ -2,6 +2,7 @@
 
 #include "itemdata/ItemVocabulary.h"
 #include "platform/TextCodec.h"
+#include "ui/artwork/SheetArtwork.h"
 #include "ui/forms/FileText.h"
 
 #include <QWidget>
@@ -107,7 +108,7 @@ private:
     SheetBackground* Image2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Image1 = nullptr;
-    std::array<HoverButton*, 5> HoverButtons{};
+    std::array<HoverButton*, SheetArtwork::kCaptionCount> HoverButtons{};
     QComboBox* ComboBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;
     QComboBox* ComboBox2 = nullptr;

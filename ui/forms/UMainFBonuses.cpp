@@ -14,16 +14,17 @@ constexpr int kEntryBytesRole = Qt::UserRole;
 
 // A row shows at most this many characters of its entry: no more fit the list, and drawing a row of megabytes
 // takes seconds at every repaint.
-constexpr qsizetype kLongestShownEntry = 256;
+constexpr qsizetype kLongestRow = 256;
 
-QString ShownEntry(const std::string& bytes) {
+// The list row of an entry: its text, cut short when too long for any row.
+QString RowText(const std::string& bytes) {
     const QString text = TextCodec::FromSystem(bytes);
-    return text.size() > kLongestShownEntry ? text.left(kLongestShownEntry) + QChar(0x2026) : text;
+    return text.size() > kLongestRow ? text.left(kLongestRow) + QChar(0x2026) : text;
 }
 
 std::string EntryBytes(const QListWidgetItem* item) {
     const QByteArray bytes = item->data(kEntryBytesRole).toByteArray();
-    const FileText loaded{bytes.toStdString(), ShownEntry(bytes.toStdString())};
+    const FileText loaded{bytes.toStdString(), RowText(bytes.toStdString())};
     return loaded.BytesFor(item->text());
 }
 
@@ -32,7 +33,7 @@ std::string EntryBytes(const QListWidgetItem* item) {
 void TForm1::AddBonusEntry(const std::string& bytes) {
     // Filled in before it joins the list: a change to an item in the list makes the list search for it, which made
     // loading many bonuses take time growing with their square.
-    auto* item = new QListWidgetItem(ShownEntry(bytes));
+    auto* item = new QListWidgetItem(RowText(bytes));
     item->setData(kEntryBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     ListBox1->addItem(item);
 }
@@ -77,7 +78,7 @@ void TForm1::Image_EditClick() {
     if (!RunBonusDialog(QStringLiteral("EDIT BONUS")))
         return;
     const std::string entry = TextCodec::ToSystem(m_bonusDialog->ResultEntry());
-    item->setText(ShownEntry(entry));
+    item->setText(RowText(entry));
     item->setData(kEntryBytesRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
 }
 

@@ -19,10 +19,6 @@
 
 namespace {
 
-QString Shown(const std::string& bytes) {
-    return TextCodec::FromSystem(bytes);
-}
-
 std::string NativeBytes(const QString& path) {
     return TextCodec::ToSystem(QDir::toNativeSeparators(path));
 }
@@ -38,7 +34,7 @@ void TForm1::FormShow() {
 
 // One file at a time, each told about at its step: a file that is missing or cannot be read costs only its part.
 void TForm1::LoadExistingItem() {
-    Label3->setText(Shown(m_itemName));
+    Label3->setText(TextCodec::FromSystem(m_itemName));
     if (const auto server = Reported(LoadServerData(m_projectRoot, m_itemName)))
         ShowServerData(*server);
     if (const auto description = Reported(LoadDescription(m_projectRoot, m_itemName)))
@@ -51,7 +47,7 @@ template <typename Content> std::optional<Content> TForm1::Reported(LoadStep<Con
     if (step.unreadFile)
         m_unreadFiles.push_back(*step.unreadFile);
     if (!step.message.empty())
-        m_desktop.ShowMessage(this, Shown(step.message));
+        m_desktop.ShowMessage(this, TextCodec::FromSystem(step.message));
     return std::move(step.content);
 }
 
@@ -76,7 +72,7 @@ void TForm1::ShowDescription(const std::string& bytes) {
 }
 
 void TForm1::StartNewItem() {
-    const QString resources = Shown(m_projectRoot + "RESOURCES" + Os::kPathSeparator);
+    const QString resources = TextCodec::FromSystem(m_projectRoot + "RESOURCES" + Os::kPathSeparator);
     std::optional<QString> picked;
     while ((picked = m_desktop.PickPicture(this, resources))) {
         const QString problem = NewItemNameProblem(StripExtension(TextCodec::ToSystem(QFileInfo(*picked).fileName())));
@@ -93,7 +89,7 @@ void TForm1::StartNewItem() {
     const QFileInfo picture(*picked);
     ShowIcon(NativeBytes(picture.absoluteFilePath()));
     m_itemName = StripExtension(TextCodec::ToSystem(picture.fileName()));
-    Label3->setText(Shown(m_itemName));
+    Label3->setText(TextCodec::FromSystem(m_itemName));
     m_iconSourceFolder = AddTrailingBackslash(NativeBytes(picture.absolutePath()));
     m_pickedIcon = NativeBytes(picture.absoluteFilePath());
 }
@@ -106,7 +102,7 @@ QString TForm1::NewItemNameProblem(const std::string& itemName) const {
                               "Please pick another picture.");
     if (ItemNameTaken(m_projectRoot, itemName))
         return QStringLiteral("An item named %1 already exists in this project. Please pick another picture.")
-            .arg(Shown(itemName));
+            .arg(TextCodec::FromSystem(itemName));
     return QString();
 }
 
@@ -114,7 +110,7 @@ void TForm1::FillClassChoice(const std::vector<std::string>& classNames) {
     m_classNames = classNames;
     ComboBox2->clear();
     for (const std::string& name : m_classNames)
-        ComboBox2->addItem(Shown(name));
+        ComboBox2->addItem(TextCodec::FromSystem(name));
 }
 
 void TForm1::ShowIcon(const std::string& path) {
@@ -142,6 +138,6 @@ void TForm1::RunWearableCheck() {
         ItemVocabulary::WearableCheck(m_projectRoot, m_itemName, SelectedType(), SelectedClassName());
     if (warning.empty())
         return;
-    m_desktop.ShowMessage(this, Shown(warning));
+    m_desktop.ShowMessage(this, TextCodec::FromSystem(warning));
     SelectType(0);
 }
