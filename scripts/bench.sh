@@ -9,8 +9,8 @@ runs="${1:-20}"
 build=build-bench
 
 scripts/install-deps.sh build bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLE_BENCHMARKS=ON -DBRINDLE_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target brindlework bare_window startup_timer scale_driver >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target brindlework bare_window startup_timer scale_driver >/dev/null
 
 scratch="$(pwd)/$build/bench-scratch"
 rm -rf "$scratch"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
-test=(libgtest-dev googletest)
+test=(libgtest-dev googletest clang-format)
 run=(xvfb xauth)
 bench=(libbenchmark-dev libx11-dev xvfb xauth x11-utils valgrind)
 fuzz=(clang libclang-rt-14-dev)

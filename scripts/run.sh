@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh build run
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLE_TESTS=OFF >/dev/null
-cmake --build build-release --target brindlework -j2
+cmake --preset release >/dev/null
+cmake --build --preset release --target brindlework
 
 scratch=build-release/scratch
 rm -rf "$scratch"

@@ -14,7 +14,6 @@ source scripts/wine-session.sh
 
 build="$PWD/build-windows"
 host="$PWD/build-windows-host"
-jobs=2
 trap 'wine_stop; display_stop' EXIT
 
 scripts/install-deps.sh build windows || wine_fail "could not install the build and Windows tools"
@@ -25,16 +24,14 @@ echo "test-windows: Qt for Windows in $qt"
 
 # A cross build cannot run its own programs: the artwork baker comes from a build for this machine, and so does
 # the Linux editor whose saves the Windows editor's must equal.
-cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLE_TESTS=OFF >/dev/null
-cmake --build "$host" -j"$jobs" --target sheet_artwork_baker brindlework
+cmake --preset windows-host >/dev/null
+cmake --build --preset windows-host --target sheet_artwork_baker brindlework
 
 # A build folder of the earlier leg without Qt is made anew: its cache would keep that choice and toolchain.
 [ ! -f "$build/CMakeCache.txt" ] || grep -q '^QT_CHAINLOAD_TOOLCHAIN_FILE' "$build/CMakeCache.txt" ||
     rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
-"$qt/bin/qt-cmake" -S . -B "$build" -G Ninja -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DBRINDLE_WITH_QT=ON -DBRINDLE_WARNINGS_AS_ERRORS=ON -DBRINDLE_WINE="$wine" \
-    -DBRINDLE_ARTWORK_BAKER="$host/ui/sheet_artwork_baker" >/dev/null
-cmake --build "$build" -j"$jobs"
+BRINDLE_QT_WINDOWS_PREFIX="$qt" cmake --preset windows -DBRINDLE_WITH_QT=ON -DBRINDLE_WINE="$wine" >/dev/null
+cmake --build --preset windows
 
 # Qt's offscreen platform reads fonts from one folder on Windows: the Linux build's fonts, so text is laid out as
 # in the Linux tests. Qt's and MinGW's DLLs are found through WINEPATH.
@@ -53,7 +50,7 @@ results="$build/gtest-results"
 rm -rf "$results" && mkdir -p "$results"
 export GTEST_OUTPUT="xml:$(wine_path "$results")\\"
 status=0
-ctest --test-dir "$build" --output-on-failure --no-tests=error || status=$?
+ctest --preset windows || status=$?
 unset GTEST_OUTPUT
 [ "$status" -eq 0 ] || exit "$status"
 
