@@ -143,8 +143,7 @@ bool TBonusF::eventFilter(QObject* watched, QEvent* event) {
     if (watched != SpinEdit1 || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     bool handled = false;
-    RunEventHandler(m_desktop, this,
-                    [&] { handled = SpinEdit1KeyDown(static_cast<const QKeyEvent*>(event)->key()); });
+    RunEventHandler(m_desktop, this, [&] { handled = SpinEdit1KeyDown(static_cast<const QKeyEvent*>(event)->key()); });
     return handled || QDialog::eventFilter(watched, event);
 }
 
