@@ -12,8 +12,19 @@ namespace BakedArtwork {
 
 namespace {
 
+// The scales the program carries baked pictures for.
+bool Baked(qreal scale) {
+    return scale == 1.0 || scale == 2.0;
+}
+
+// The resource of a baked picture at scale: ItemSheet.rgb32, ItemSheet@2x.rgb32, ...
+QString ResourceName(const QString& picture, qreal scale) {
+    return QStringLiteral(":/artwork/") + picture +
+           (scale == 1.0 ? QStringLiteral(".rgb32") : QStringLiteral("@%1x.rgb32").arg(scale));
+}
+
 // A width and a height, then the pixel rows; see sheet_artwork_baker. A null image when missing or damaged.
-QImage ImageFromResource(const QString& path) {
+QImage ImageFromResource(const QString& path, qreal scale) {
     const QResource resource(path);
     // Stored uncompressed, the bytes are the program's own: nothing is copied here.
     const QByteArray bytes = resource.uncompressedData();
@@ -28,19 +39,21 @@ QImage ImageFromResource(const QString& path) {
     // The image may keep pointing into the program only where the pixels lie there, aligned as QImage needs.
     const bool inProgram = resource.compressionAlgorithm() == QResource::NoCompression &&
                            reinterpret_cast<std::uintptr_t>(pixels) % alignof(std::uint32_t) == 0;
-    return inProgram ? view : view.copy();
+    QImage image = inProgram ? view : view.copy();
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 } // namespace
 
-QImage ItemSheet() {
-    return ImageFromResource(QStringLiteral(":/artwork/ItemSheet.rgb32"));
+QImage ItemSheet(qreal scale) {
+    return Baked(scale) ? ImageFromResource(ResourceName(QStringLiteral("ItemSheet"), scale), scale) : QImage();
 }
 
-QPixmap LitCaptionButton(int index) {
-    if (index < 0 || index >= SheetArtwork::kCaptionCount)
+QPixmap LitCaptionButton(int index, qreal scale) {
+    if (index < 0 || index >= SheetArtwork::kCaptionCount || !Baked(scale))
         return QPixmap();
-    return QPixmap::fromImage(ImageFromResource(QStringLiteral(":/artwork/LitCaption%1.rgb32").arg(index)));
+    return QPixmap::fromImage(ImageFromResource(ResourceName(QStringLiteral("LitCaption%1").arg(index), scale), scale));
 }
 
 } // namespace BakedArtwork

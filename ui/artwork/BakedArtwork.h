@@ -3,15 +3,17 @@
 #include <QImage>
 #include <QPixmap>
 
-// The item sheet's artwork as sheet_artwork_baker painted it when the program was built, embedded in the program:
-// the window shows these pixels instead of painting the artwork at every start.
+// The item sheet's artwork as sheet_artwork_baker painted it when the program was built, embedded in the program
+// for screens of one and of two device pixels per window pixel: the window shows these pixels instead of painting
+// the artwork at every start.
 namespace BakedArtwork {
 
-// The plain sheet, the same image as SheetArtwork::PaintItemSheet(false) gives on the building machine.
-QImage ItemSheet();
+// The plain sheet at scale, the same image as SheetArtwork::PaintItemSheet(false, scale) gives on the building
+// machine; a null image for a scale that was not baked.
+QImage ItemSheet(qreal scale);
 
-// The lit caption piece of hover button index 0..4, the same as SheetArtwork::CaptionButtonPicture of the lit
-// sheet; a null pixmap for any other index.
-QPixmap LitCaptionButton(int index);
+// The lit caption piece of hover button index 0..4 at scale, the same as SheetArtwork::CaptionButtonPicture of
+// the lit sheet; a null pixmap for any other index or a scale that was not baked.
+QPixmap LitCaptionButton(int index, qreal scale);
 
 } // namespace BakedArtwork

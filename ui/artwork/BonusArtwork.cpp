@@ -12,8 +12,9 @@ namespace BonusArtwork {
 
 namespace {
 
-QPixmap PaintOnWhite(int width, int height, const std::function<void(QPainter&)>& picture) {
-    QImage canvas(width, height, QImage::Format_RGB32);
+QPixmap PaintOnWhite(int width, int height, qreal scale, const std::function<void(QPainter&)>& picture) {
+    QImage canvas(QSizeF(width * scale, height * scale).toSize(), QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(scale);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -169,29 +170,29 @@ void PaintWhiteMark(QPainter& painter, qreal angle) {
 
 } // namespace
 
-QPixmap ShieldPlusPicture() {
-    return PaintOnWhite(46, 47, [](QPainter& painter) {
+QPixmap ShieldPlusPicture(qreal scale) {
+    return PaintOnWhite(46, 47, scale, [](QPainter& painter) {
         PaintShield(painter);
         PaintYellowPlus(painter);
     });
 }
 
-QPixmap ArrowBarsPicture() {
-    return PaintOnWhite(46, 39, [](QPainter& painter) {
+QPixmap ArrowBarsPicture(qreal scale) {
+    return PaintOnWhite(46, 39, scale, [](QPainter& painter) {
         PaintRisingBars(painter);
         PaintUpArrow(painter);
     });
 }
 
-QPixmap AddButtonGlyph() {
-    return PaintOnWhite(32, 32, [](QPainter& painter) {
+QPixmap AddButtonGlyph(qreal scale) {
+    return PaintOnWhite(32, 32, scale, [](QPainter& painter) {
         PaintRoundButton(painter, QColor(150, 210, 255), QColor(40, 120, 226), QColor(12, 52, 140));
         PaintWhiteMark(painter, 0.0);
     });
 }
 
-QPixmap CancelButtonGlyph() {
-    return PaintOnWhite(32, 32, [](QPainter& painter) {
+QPixmap CancelButtonGlyph(qreal scale) {
+    return PaintOnWhite(32, 32, scale, [](QPainter& painter) {
         PaintRoundButton(painter, QColor(255, 160, 150), QColor(220, 44, 40), QColor(130, 14, 16));
         PaintWhiteMark(painter, 45.0);
     });

@@ -38,10 +38,16 @@ QPixmap ButtonGlyph(const QPixmap& picture, int spacing) {
         image.setPixel(at, qRgba(0, 0, 0, 0));
         open.insert(open.end(), {at + QPoint(1, 0), at - QPoint(1, 0), at + QPoint(0, 1), at - QPoint(0, 1)});
     }
-    QImage spaced(image.width() + spacing, image.height(), QImage::Format_ARGB32);
+    const qreal scale = image.devicePixelRatio();
+    QImage spaced(image.width() + qRound(spacing * scale), image.height(), QImage::Format_ARGB32);
+    spaced.setDevicePixelRatio(scale);
     spaced.fill(Qt::transparent);
     QPainter(&spaced).drawImage(0, 0, image);
     return QPixmap::fromImage(spaced);
+}
+
+QSize WindowSize(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
 }
 
 void PaintArrow(QPainter& painter, const QRectF& box, bool up, bool enabled) {

@@ -18,6 +18,9 @@ QFont HeavyFont(int pixelSize);
 // same colour inside it stays; spacing transparent columns on its right keep it off the caption.
 QPixmap ButtonGlyph(const QPixmap& picture, int spacing);
 
+// The size of a picture in window pixels, whatever its scale.
+QSize WindowSize(const QPixmap& picture);
+
 // The small solid arrow of an arrow button, centred in box, greyed when the button is disabled.
 void PaintArrow(QPainter& painter, const QRectF& box, bool up, bool enabled);
 

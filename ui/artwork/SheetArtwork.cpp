@@ -10,6 +10,8 @@
 #include <QPainterPath>
 
 #include <array>
+#include <cmath>
+#include <map>
 
 namespace SheetArtwork {
 
@@ -70,18 +72,36 @@ void PaintLabel(QPainter& painter, const Label& label) {
     painter.fillPath(letters, QColor(10, 12, 14));
 }
 
+// Draws a picture made of device pixels onto the sheet's painter, on the device pixels from corner on.
+void DrawOnDevicePixels(QPainter& painter, const QPoint& corner, QImage picture, qreal scale) {
+    picture.setDevicePixelRatio(scale);
+    painter.drawImage(QPointF(corner) / scale, picture);
+}
+
+// The device pixels that hold a window area at any scale: its edges rounded outwards.
+QRect CoveringPixels(const QRect& area, qreal scale) {
+    return QRectF(QPointF(area.topLeft()) * scale, QSizeF(area.size()) * scale).toAlignedRect();
+}
+
 // The dark outline and the soft glow around a caption's letters; they are the same in the plain and the lit sheet.
-void PaintCaptionGlow(QPainter& painter, const QPainterPath& letters) {
-    const QRect canvas = letters.boundingRect().toAlignedRect().adjusted(-6, -6, 6, 6);
+// They are built on whole device pixels at scale: the outline grows by its width times the scale, and the glow
+// is blurred as many times as the scale's square, which widens it by the scale.
+void PaintCaptionGlow(QPainter& painter, const QPainterPath& letters, qreal scale) {
+    const QRect canvas = CoveringPixels(letters.boundingRect().toAlignedRect().adjusted(-6, -6, 6, 6), scale);
     QImage shape(canvas.size(), QImage::Format_ARGB32_Premultiplied);
     shape.fill(Qt::transparent);
     {
         QPainter shapePainter(&shape);
         shapePainter.setRenderHint(QPainter::Antialiasing);
-        shapePainter.fillPath(letters.translated(-canvas.topLeft()), Qt::black);
+        shapePainter.translate(-canvas.topLeft());
+        shapePainter.scale(scale, scale);
+        shapePainter.fillPath(letters, Qt::black);
     }
-    const CoverageMask outline = CoverageMask::FromAlpha(shape).Grown(1.1);
-    painter.drawImage(canvas.topLeft(), outline.Joined(outline.Blurred(), 0.7).Tinted(QColor(4, 22, 26), 1.0));
+    const CoverageMask outline = CoverageMask::FromAlpha(shape).Grown(1.1 * scale);
+    CoverageMask glow = outline.Blurred();
+    for (long pass = 1; pass < std::lround(scale * scale); ++pass)
+        glow = glow.Blurred();
+    DrawOnDevicePixels(painter, canvas.topLeft(), outline.Joined(glow, 0.7).Tinted(QColor(4, 22, 26), 1.0), scale);
 }
 
 // The outline reaches a pixel beyond the letter shapes; the ink still ends inside the caption's span.
@@ -116,7 +136,7 @@ struct SheetCache {
     QImage plainSheet;
     std::array<QPainterPath, kCaptionCount> captionLetters;
     std::array<QImage, kCaptionCount> bareCaptions;
-    std::array<QPoint, kCaptionCount> bareCaptionCorners;
+    std::array<QPoint, kCaptionCount> bareCaptionCorners; // in device pixels
 };
 
 void PaintBackdrop(QImage& sheet) {
@@ -125,7 +145,7 @@ void PaintBackdrop(QImage& sheet) {
         SheetArtworkField::PaintBoxShadow(sheet, BoxOf(box));
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
-    SheetArtworkField::PaintFrame(painter, sheet.size(), kFrameWidth);
+    SheetArtworkField::PaintFrame(painter, kSheetSize, kFrameWidth);
     for (const Span& box : kWhiteBoxes)
         SheetArtworkField::PaintWhiteBox(painter, BoxOf(box));
     // Separates the two file commands from the three bonus commands above them.
@@ -135,9 +155,10 @@ void PaintBackdrop(QImage& sheet) {
     PaintPictures(painter);
 }
 
-SheetCache PaintSheetCache() {
+SheetCache PaintSheetCache(qreal scale) {
     SheetCache cache;
-    cache.plainSheet = QImage(kSheetSize, QImage::Format_RGB32);
+    cache.plainSheet = QImage(CoveringPixels(QRect(QPoint(), kSheetSize), scale).size(), QImage::Format_RGB32);
+    cache.plainSheet.setDevicePixelRatio(scale);
     PaintBackdrop(cache.plainSheet);
     QPainter painter(&cache.plainSheet);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -145,8 +166,8 @@ SheetCache PaintSheetCache() {
         const Label& caption = kCaptions[index];
         const QPainterPath letters = SheetArtworkText::FittedText(
             QString::fromLatin1(caption.text), SheetArtworkText::LabelFont(true), CaptionLetterBox(caption), 1.2);
-        PaintCaptionGlow(painter, letters);
-        const QRect patch = letters.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        PaintCaptionGlow(painter, letters, scale);
+        const QRect patch = CoveringPixels(letters.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1), scale);
         cache.captionLetters[index] = letters;
         cache.bareCaptions[index] = cache.plainSheet.copy(patch);
         cache.bareCaptionCorners[index] = patch.topLeft();
@@ -156,23 +177,25 @@ SheetCache PaintSheetCache() {
 }
 
 // The editor asks for both sheets at start-up and they differ only in the caption letters, so the plain one is
-// painted once and the lit one is made from a copy of it.
-const SheetCache& SharedCache() {
-    static const SheetCache cache = PaintSheetCache();
-    return cache;
+// painted once for its scale and the lit one is made from a copy of it.
+const SheetCache& SharedCache(qreal scale) {
+    static std::map<qreal, SheetCache> caches;
+    const auto found = caches.find(scale);
+    return found != caches.end() ? found->second : caches.emplace(scale, PaintSheetCache(scale)).first->second;
 }
 
 } // namespace
 
-QImage PaintItemSheet(bool litCaptions) {
-    const SheetCache& cache = SharedCache();
+QImage PaintItemSheet(bool litCaptions, qreal scale) {
+    const SheetCache& cache = SharedCache(scale);
     if (!litCaptions)
         return cache.plainSheet;
     QImage sheet = cache.plainSheet.copy();
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int index = 0; index < kCaptionCount; ++index) {
-        painter.drawImage(cache.bareCaptionCorners[index], cache.bareCaptions[index]);
+        // The patch goes back to the very device pixels it came from.
+        DrawOnDevicePixels(painter, cache.bareCaptionCorners[index], cache.bareCaptions[index], scale);
         FillCaption(painter, cache.captionLetters[index], CaptionLetterBox(kCaptions[index]), true);
     }
     return sheet;
@@ -185,10 +208,18 @@ QRect CaptionButtonRect(int index) {
 }
 
 QPixmap CaptionButtonPicture(const QImage& litSheet, int index) {
-    const QRect area = CaptionButtonRect(index);
-    if (area.isEmpty())
+    const QRect pixels = DevicePixels(CaptionButtonRect(index), litSheet.devicePixelRatio());
+    if (pixels.isEmpty())
         return QPixmap();
-    return QPixmap::fromImage(litSheet.copy(area));
+    QPixmap picture = QPixmap::fromImage(litSheet.copy(pixels));
+    picture.setDevicePixelRatio(litSheet.devicePixelRatio());
+    return picture;
+}
+
+QRect DevicePixels(const QRect& area, qreal scale) {
+    const QRectF exact(QPointF(area.topLeft()) * scale, QSizeF(area.size()) * scale);
+    const QRect pixels = exact.toAlignedRect();
+    return QRectF(pixels) == exact ? pixels : QRect();
 }
 
 } // namespace SheetArtwork

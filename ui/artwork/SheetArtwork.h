@@ -15,14 +15,18 @@ inline constexpr QSize kSheetSize(632, 426);
 // The command captions, each with its hover button: Add, Edit, Remove, SAVE and EXIT.
 inline constexpr int kCaptionCount = 5;
 
-// Paints the sheet (Format_RGB32); with litCaptions the command captions are filled white instead of turquoise
-// and every other pixel is the same.
-QImage PaintItemSheet(bool litCaptions);
+// Paints the sheet (Format_RGB32) at scale device pixels per window pixel, as an image of that device pixel ratio;
+// with litCaptions the command captions are filled white instead of turquoise and every other pixel is the same.
+QImage PaintItemSheet(bool litCaptions, qreal scale = 1.0);
 
 // The hover button area over caption index 0..4 (Add, Edit, Remove, SAVE, EXIT); an empty rect for any other index.
 QRect CaptionButtonRect(int index);
 
-// The piece of litSheet under CaptionButtonRect(index); a null pixmap for an unknown index.
+// The piece of litSheet under CaptionButtonRect(index), at litSheet's scale; a null pixmap for an unknown index,
+// or where the scale does not put the area's edges on whole device pixels.
 QPixmap CaptionButtonPicture(const QImage& litSheet, int index);
+
+// The device pixels of a window area at scale, where its edges fall on whole device pixels; else an empty rect.
+QRect DevicePixels(const QRect& area, qreal scale);
 
 } // namespace SheetArtwork

@@ -1,7 +1,9 @@
 // Paints the item sheet's artwork once, when the program is built, into the raw files that the editor embeds:
 // ItemSheet.rgb32, the plain sheet, and LitCaption0.rgb32 to LitCaption4.rgb32, the lit caption pieces of the
-// hover buttons. Each is a width and a height as two native 32-bit integers followed by the Format_RGB32 pixel
-// rows. Painting the sheet at every start took longer than the rest of the editor's start-up.
+// hover buttons, and each again at twice the resolution for screens of two device pixels per window pixel
+// (ItemSheet@2x.rgb32, ...). Each is a width and a height in device pixels as two native 32-bit integers
+// followed by the Format_RGB32 pixel rows. Painting the sheet at every start took longer than the rest of the
+// editor's start-up.
 //
 // Usage: sheet_artwork_baker OUTPUT_FOLDER   (with QT_QPA_PLATFORM=offscreen where there is no display)
 
@@ -26,13 +28,13 @@ bool WriteImage(const QString& path, const QImage& image) {
            file.write(reinterpret_cast<const char*>(pixels.constBits()), pixelBytes) == pixelBytes;
 }
 
-bool Bake(const QDir& folder) {
-    if (!folder.mkpath(QStringLiteral(".")) ||
-        !WriteImage(folder.filePath(QStringLiteral("ItemSheet.rgb32")), SheetArtwork::PaintItemSheet(false)))
+bool Bake(const QDir& folder, int scale) {
+    const QString suffix = scale == 1 ? QStringLiteral(".rgb32") : QStringLiteral("@%1x.rgb32").arg(scale);
+    if (!WriteImage(folder.filePath(QStringLiteral("ItemSheet") + suffix), SheetArtwork::PaintItemSheet(false, scale)))
         return false;
-    const QImage litSheet = SheetArtwork::PaintItemSheet(true);
+    const QImage litSheet = SheetArtwork::PaintItemSheet(true, scale);
     for (int index = 0; index < SheetArtwork::kCaptionCount; ++index) {
-        const QString name = QStringLiteral("LitCaption%1.rgb32").arg(index);
+        const QString name = QStringLiteral("LitCaption%1").arg(index) + suffix;
         if (!WriteImage(folder.filePath(name), SheetArtwork::CaptionButtonPicture(litSheet, index).toImage()))
             return false;
     }
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: sheet_artwork_baker OUTPUT_FOLDER\n");
         return 2;
     }
-    if (!Bake(QDir(QString::fromLocal8Bit(argv[1])))) {
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral(".")) || !Bake(folder, 1) || !Bake(folder, 2)) {
         std::fprintf(stderr, "sheet_artwork_baker: cannot write the artwork into %s\n", argv[1]);
         return 1;
     }

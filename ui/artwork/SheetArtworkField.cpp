@@ -83,13 +83,20 @@ QImage LightPlate(const QSize& sheetSize) {
 } // namespace
 
 void PaintField(QImage& sheet) {
-    QPainter painter(&sheet);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QImage plate = LightPlate(sheet.size());
-    painter.drawImage(
-        QRectF(-kPlateCell / 2.0, -kPlateCell / 2.0, plate.width() * kPlateCell, plate.height() * kPlateCell), plate);
-    // Tiny specks, repeating every 64 pixels: too small a pattern to be seen under the blotches.
-    painter.fillRect(sheet.rect(), QBrush(Dabs(64, 64, 10, 5)));
+    {
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QImage plate = LightPlate(sheet.deviceIndependentSize().toSize());
+        painter.drawImage(
+            QRectF(-kPlateCell / 2.0, -kPlateCell / 2.0, plate.width() * kPlateCell, plate.height() * kPlateCell),
+            plate);
+    }
+    // Tiny specks, one device pixel each, repeating every 64 device pixels: too small a pattern to be seen under
+    // the blotches. They are laid on the device pixels themselves, whatever the sheet's scale.
+    const qreal scale = sheet.devicePixelRatio();
+    sheet.setDevicePixelRatio(1.0);
+    QPainter(&sheet).fillRect(sheet.rect(), QBrush(Dabs(64, 64, 10, 5)));
+    sheet.setDevicePixelRatio(scale);
 }
 
 void PaintFrame(QPainter& painter, const QSize& sheetSize, int frameWidth) {
@@ -114,23 +121,30 @@ void PaintFrame(QPainter& painter, const QSize& sheetSize, int frameWidth) {
 
 void PaintBoxShadow(QImage& sheet, const QRectF& box) {
     // The shadow is the box moved down and right, faded out over kBlur pixels on each side of its edge. Only the
-    // rim outside the box is visible, so the box's inside, which it covers, is skipped.
+    // rim outside the box is visible, so the box's inside, which it covers, is skipped. The sheet's pixels are
+    // walked in device pixels, the distances measured in window pixels.
     constexpr qreal kBlur = 2.2;
     constexpr int kDepth = 70;
+    const qreal scale = sheet.devicePixelRatio();
     const QRectF shadow = box.translated(1.5, 2.0);
     const QPointF centre = shadow.center();
     const qreal straightX = shadow.width() / 2 - kBoxRadius;
     const qreal straightY = shadow.height() / 2 - kBoxRadius;
-    const QRect area = shadow.adjusted(-3, -3, 3, 3).toAlignedRect().intersected(sheet.rect());
-    const QRect covered = box.toAlignedRect().adjusted(kShadowReach, kShadowReach, -kShadowReach, -kShadowReach);
+    const QRectF reach = shadow.adjusted(-3, -3, 3, 3);
+    const QRect area = QRectF(reach.topLeft() * scale, reach.size() * scale).toAlignedRect().intersected(sheet.rect());
+    const QRect inside = box.toAlignedRect().adjusted(kShadowReach, kShadowReach, -kShadowReach, -kShadowReach);
+    const QRect covered(
+        QPoint(static_cast<int>(std::ceil(inside.left() * scale)), static_cast<int>(std::ceil(inside.top() * scale))),
+        QPoint(static_cast<int>(std::floor((inside.right() + 1) * scale)) - 1,
+               static_cast<int>(std::floor((inside.bottom() + 1) * scale)) - 1));
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y));
         const bool throughBox = y >= covered.top() && y <= covered.bottom();
         for (int x = area.left(); x <= area.right(); ++x) {
             if (throughBox && x == covered.left())
                 x = covered.right() + 1;
-            const qreal overX = std::abs(x + 0.5 - centre.x()) - straightX;
-            const qreal overY = std::abs(y + 0.5 - centre.y()) - straightY;
+            const qreal overX = std::abs((x + 0.5) / scale - centre.x()) - straightX;
+            const qreal overY = std::abs((y + 0.5) / scale - centre.y()) - straightY;
             const qreal outside = std::hypot(std::max(overX, 0.0), std::max(overY, 0.0));
             const qreal distance = outside + std::min(std::max(overX, overY), 0.0) - kBoxRadius;
             const int alpha = static_cast<int>(kDepth * std::clamp(0.5 - distance / (2 * kBlur), 0.0, 1.0));

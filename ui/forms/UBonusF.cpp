@@ -78,10 +78,11 @@ void TBonusF::BuildDialog() {
 }
 
 void TBonusF::BuildControls() {
-    Picture(BonusArtwork::ShieldPlusPicture(), "Image1", QRect(8, 8, 46, 47), this);
+    const qreal scale = devicePixelRatioF();
+    Picture(BonusArtwork::ShieldPlusPicture(scale), "Image1", QRect(8, 8, 46, 47), this);
     Caption(QStringLiteral("Bonus"), "Label1", QPoint(64, 16), this);
     ComboBox1 = Place(new BonusKindBox(this), "ComboBox1", QRect(128, 16, 225, 31));
-    Picture(BonusArtwork::ArrowBarsPicture(), "Image2", QRect(8, 64, 46, 39), this);
+    Picture(BonusArtwork::ArrowBarsPicture(scale), "Image2", QRect(8, 64, 46, 39), this);
     Caption(QStringLiteral("Value"), "Label2", QPoint(64, 72), this);
     SpinEdit1 = Place(new BonusSpinEdit(this), "SpinEdit1", QRect(128, 72, 193, 33));
     Label3 = Place(new QLabel(QStringLiteral("+"), this), "Label3", QRect(328, 61, kSignWidth, kSignHeight));
@@ -93,13 +94,14 @@ void TBonusF::BuildButtons() {
     const QFont buttonFont = BonusDialogLook::HeavyFont(27);
     BitBtn1 = Place(new QPushButton(QStringLiteral("ADD BONUS"), this), "BitBtn1", QRect(8, 120, 345, 57));
     BitBtn2 = Place(new QPushButton(QStringLiteral("CANCEL"), this), "BitBtn2", QRect(8, 184, 345, 57));
-    const QPixmap glyphs[] = {BonusDialogLook::ButtonGlyph(BonusArtwork::AddButtonGlyph(), kGlyphSpacing),
-                              BonusDialogLook::ButtonGlyph(BonusArtwork::CancelButtonGlyph(), kGlyphSpacing)};
+    const qreal scale = devicePixelRatioF();
+    const QPixmap glyphs[] = {BonusDialogLook::ButtonGlyph(BonusArtwork::AddButtonGlyph(scale), kGlyphSpacing),
+                              BonusDialogLook::ButtonGlyph(BonusArtwork::CancelButtonGlyph(scale), kGlyphSpacing)};
     QPushButton* buttons[] = {BitBtn1, BitBtn2};
     for (int i = 0; i < 2; ++i) {
         buttons[i]->setFont(buttonFont);
         buttons[i]->setIcon(QIcon(glyphs[i]));
-        buttons[i]->setIconSize(glyphs[i].size());
+        buttons[i]->setIconSize(BonusDialogLook::WindowSize(glyphs[i]));
     }
     BitBtn1->setDefault(true);
     setTabOrder(ComboBox1, SpinEdit1);

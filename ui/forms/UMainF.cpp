@@ -3,9 +3,9 @@
 #include "base/CommandLine.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorHandler.h"
-#include "ui/artwork/BakedArtwork.h"
 #include "ui/artwork/SheetArtwork.h"
 #include "ui/artwork/SheetFont.h"
+#include "ui/artwork/SheetPictures.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/DescriptionBox.h"
 #include "ui/widgets/DigitEdit.h"
@@ -52,7 +52,8 @@ TForm1::TForm1(Desktop& desktop, const std::vector<std::string>& arguments, QWid
 TForm1::~TForm1() = default;
 
 void TForm1::BuildControls() {
-    Image2 = new SheetBackground(BakedArtwork::ItemSheet(), this);
+    const SheetPictures pictures = SheetPictures::ForScale(devicePixelRatioF());
+    Image2 = new SheetBackground(pictures.sheet, this);
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(232, 16, 201, 17);
@@ -66,7 +67,7 @@ void TForm1::BuildControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(25, 25, 40, 40);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    BuildHoverButtons();
+    BuildHoverButtons(pictures);
     ComboBox1 = MakeChoice("ComboBox1", 232, 56, this);
     for (const auto& type : ItemVocabulary::ItemTypes())
         ComboBox1->addItem(QString::fromStdString(type));
@@ -96,9 +97,12 @@ void TForm1::BuildControls() {
     Memo1->SetLines(initial);
 }
 
-void TForm1::BuildHoverButtons() {
-    for (int i = 0; i < static_cast<int>(HoverButtons.size()); ++i)
-        HoverButtons[i] = new HoverButton(QLatin1String(kHoverButtonNames[i]), BakedArtwork::LitCaptionButton(i), this);
+void TForm1::BuildHoverButtons(const SheetPictures& pictures) {
+    for (int i = 0; i < static_cast<int>(HoverButtons.size()); ++i) {
+        HoverButtons[i] =
+            new HoverButton(QLatin1String(kHoverButtonNames[i]), SheetArtwork::CaptionButtonRect(i).size(), this);
+        HoverButtons[i]->SetPicture(pictures.litCaptions[i], pictures.litOrigins[i]);
+    }
     HoverButtons[0]->SetClickHandler(Guarded(&TForm1::Image_AddClick));
     HoverButtons[1]->SetClickHandler(Guarded(&TForm1::Image_EditClick));
     HoverButtons[2]->SetClickHandler(Guarded(&TForm1::Image_RemoveClick));

@@ -22,6 +22,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class SheetBackground;
+struct SheetPictures;
 class TBonusF;
 struct ServerData;
 template <typename Content> struct LoadStep;
@@ -64,7 +65,7 @@ private:
     std::function<void()> Guarded(void (TForm1::*handler)());
     void FormCreate(const std::vector<std::string>& arguments);
     void BuildControls();
-    void BuildHoverButtons();
+    void BuildHoverButtons(const SheetPictures& pictures);
     void ConnectHandlers();
 
     void LoadExistingItem();

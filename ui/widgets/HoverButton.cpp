@@ -1,13 +1,25 @@
 #include "ui/widgets/HoverButton.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
-HoverButton::HoverButton(const QString& name, const QPixmap& picture, QWidget* parent) : QLabel(parent) {
+HoverButton::HoverButton(const QString& name, const QSize& size, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
-    setPixmap(picture);
-    setFixedSize(picture.size());
+    setFixedSize(size);
     setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
+}
+
+void HoverButton::SetPicture(const QPixmap& picture, const QPoint& origin) {
+    m_picture = picture;
+    m_origin = origin;
+    update();
+}
+
+void HoverButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(m_origin - pos(), m_picture);
 }
 
 bool HoverButton::StrictlyContains(const QPoint& point) const {

@@ -1,16 +1,23 @@
 #pragma once
 
-#include <QLabel>
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
 
 #include <functional>
 
 // One of the sheet's image buttons: a lit piece of the background laid exactly over its painted caption.
 // It starts hidden, shows the hand pointer, and can be clicked only while it is shown.
-class HoverButton : public QLabel {
+class HoverButton : public QWidget {
     Q_OBJECT
 
 public:
-    HoverButton(const QString& name, const QPixmap& picture, QWidget* parent);
+    HoverButton(const QString& name, const QSize& size, QWidget* parent);
+
+    // The lit picture, whose top-left corner lies at origin in the parent's coordinates: the button shows the part
+    // of it that lies under the button, on the same device pixels as the background it covers.
+    void SetPicture(const QPixmap& picture, const QPoint& origin);
+    const QPixmap& Picture() const { return m_picture; }
 
     void SetClickHandler(std::function<void()> handler) { m_clickHandler = std::move(handler); }
 
@@ -18,10 +25,13 @@ public:
     bool StrictlyContains(const QPoint& point) const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPixmap m_picture;
+    QPoint m_origin;
     std::function<void()> m_clickHandler;
     bool m_pressed = false;
 };

@@ -5,14 +5,14 @@
 
 SheetBackground::SheetBackground(const QImage& sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet) {
     setObjectName(QStringLiteral("Image2"));
-    setGeometry(0, 0, sheet.width(), sheet.height());
+    setGeometry(QRect(QPoint(), sheet.deviceIndependentSize().toSize()));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SheetBackground::paintEvent(QPaintEvent* event) {
+void SheetBackground::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_sheet, event->rect());
+    painter.drawImage(0, 0, m_sheet);
 }
 
 void SheetBackground::mouseMoveEvent(QMouseEvent* event) {
