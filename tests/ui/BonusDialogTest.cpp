@@ -495,9 +495,11 @@ TEST_F(BonusDialogTest, LosingTheFocusBringsTheValueBackIntoRange) {
 
 TEST(BonusDialogFirstShowing, AFreshDialogBuildsItsControlsOnlyForItsFirstShowingAndShowsThemAll) {
     RecordingDesktop desktop;
-    TBonusF dialog(desktop);
+    QWidget sheet;
+    TBonusF dialog(desktop, &sheet);
+    sheet.show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty());
+    EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty()) << "showing its owner, the sheet, builds nothing";
     dialog.SetBonusDialogMode(kRing);
     QStringList hidden;
     dialog.SetModalRunner([&](TBonusF& shown) {
@@ -511,4 +513,5 @@ TEST(BonusDialogFirstShowing, AFreshDialogBuildsItsControlsOnlyForItsFirstShowin
     });
     dialog.RunModal();
     EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(dialog.parentWidget(), &sheet) << "the sheet owns the dialog once it runs";
 }

@@ -49,7 +49,7 @@ void AddKinds(QComboBox& comboBox, const std::vector<std::string>& kinds) {
 
 } // namespace
 
-TBonusF::TBonusF(Desktop& desktop, QWidget* owner) : QDialog(owner), m_desktop(desktop) {
+TBonusF::TBonusF(Desktop& desktop, QWidget* owner) : m_desktop(desktop), m_owner(owner) {
     setObjectName(QStringLiteral("BonusF"));
     setWindowTitle(QStringLiteral("Item Bonus"));
     setFixedSize(362, 246);
@@ -122,6 +122,10 @@ void TBonusF::SetPlusValue(int value) {
 }
 
 bool TBonusF::RunModal() {
+    // The owner takes the dialog at its first run, not at its creation: a child of the sheet would be polished,
+    // and so built, with the sheet at start-up.
+    if (m_owner && parentWidget() != m_owner)
+        setParent(m_owner, windowFlags());
     ensurePolished();
     FormShow();
     CentreOverOwner();

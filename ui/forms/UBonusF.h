@@ -66,6 +66,7 @@ private:
     std::function<void()> Guarded(void (TBonusF::*handler)());
 
     Desktop& m_desktop;
+    QWidget* m_owner;
     std::uint8_t m_bonusDialogMode = 0;
     QString m_requestedKind;
     QString m_resultEntry;
