@@ -29,12 +29,9 @@ const std::vector<std::string>& AllKinds() {
     return kinds;
 }
 
-// "a Ring", "an Amulet", "an item without a type".
+// "type \"Ring\"", or "an item without a type".
 std::string ItemOfType(ItemVocabulary::TypeIndex type) {
-    if (!type)
-        return "an item without a type";
-    const std::string name = ItemVocabulary::TypeName(type);
-    return (std::string("AEIOU").find(name[0]) == std::string::npos ? "a " : "an ") + name;
+    return type ? "type \"" + ItemVocabulary::TypeName(type) + "\"" : "an item without a type";
 }
 
 class EntryCheck {

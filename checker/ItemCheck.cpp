@@ -88,9 +88,9 @@ void CheckAppearance(const ProjectListing& project, const std::string& itemName,
     if (!facts.className || ItemVocabulary::WearableCheck(project.root, itemName, facts.type, *facts.className).empty())
         return;
     findings.Add(serverFile, facts.typeLine, Severity::Error, "appearance-missing",
-                 "a " + ItemVocabulary::TypeName(facts.type) + " of class " + Quoted(*facts.className) +
-                     " is worn, and its appearance file " + project.client.Relative() + *facts.className + itemName +
-                     ".FAP is missing: the editor sets the type back to \"Material\"");
+                 "type \"" + ItemVocabulary::TypeName(facts.type) + "\" of class " + Quoted(*facts.className) +
+                     " needs the appearance file " + project.client.Relative() + *facts.className + itemName +
+                     ".FAP, which is missing: the editor sets the type back to \"Material\"");
 }
 
 } // namespace

@@ -56,8 +56,8 @@ public:
         const auto found = ItemVocabulary::FindClass(classList, key.value);
         if (found)
             return found;
-        const std::string unknown = ": it is neither \"ALL\" nor one of the project's classes";
-        if (HasValue(key, "class", unknown))
+        const std::string unknown = " is neither \"ALL\" nor one of the project's classes";
+        if (HasValue(key, "class", ":" + unknown))
             Error(key, "class", "Class " + Quoted(key.value) + unknown + Suggestion(key.value, classList));
         return std::nullopt;
     }
