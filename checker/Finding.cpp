@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <tuple>
 
 void FindingList::Add(const std::string& file, std::optional<std::size_t> line, Severity severity, const char* check,
                       const std::string& message) {
@@ -12,8 +11,11 @@ void FindingList::Add(const std::string& file, std::optional<std::size_t> line, 
 std::vector<Finding> FindingList::Sorted() const {
     std::vector<Finding> sorted = m_findings;
     std::stable_sort(sorted.begin(), sorted.end(), [](const Finding& a, const Finding& b) {
-        return std::make_tuple(a.file, a.line.has_value(), a.line.value_or(0)) <
-               std::make_tuple(b.file, b.line.has_value(), b.line.value_or(0));
+        if (a.file != b.file)
+            return a.file < b.file;
+        if (a.line.has_value() != b.line.has_value())
+            return !a.line.has_value();
+        return a.line.value_or(0) < b.line.value_or(0);
     });
     return sorted;
 }

