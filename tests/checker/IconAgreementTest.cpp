@@ -18,10 +18,10 @@ std::string SampleIcon() {
 }
 
 std::string WithField(std::string bytes, std::size_t at, int size, std::int64_t value) {
+    std::string field;
     for (int i = 0; i < size; ++i)
-        bytes[at + static_cast<std::size_t>(i)] =
-            static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF);
-    return bytes;
+        field.push_back(static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
+    return bytes.replace(at, field.size(), field);
 }
 
 // A bitmap of 4 x 4 pixels with a header of headerSize bytes, a colour table of tableBytes and pixelBytes of pixels.
