@@ -3,7 +3,8 @@
 #include <system_error>
 
 FileError::FileError(const std::string& action, const std::string& fileName, const std::string& reason)
-    : std::runtime_error("Could not " + action + " \"" + fileName + "\": " + reason + "."), m_fileName(fileName) {}
+    : std::runtime_error("Could not " + action + " \"" + fileName + "\": " + reason + "."), m_fileName(fileName),
+      m_reason(reason) {}
 
 FileError FileError::FromErrno(const std::string& action, const std::string& fileName, int errorNumber) {
     return FileError(action, fileName, std::generic_category().message(errorNumber));

@@ -10,10 +10,13 @@ public:
     FileError(const std::string& action, const std::string& fileName, const std::string& reason);
 
     const std::string& FileName() const { return m_fileName; }
+    // Why the action failed, without the file's name: "Permission denied".
+    const std::string& Reason() const { return m_reason; }
 
     // A FileError whose reason is the operating system's text for an errno value.
     static FileError FromErrno(const std::string& action, const std::string& fileName, int errorNumber);
 
 private:
     std::string m_fileName;
+    std::string m_reason;
 };

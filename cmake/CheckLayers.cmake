@@ -1,9 +1,10 @@
 # The layers of the sources, checked as a test: every include names its folder from the one include root, the
-# project's root, and reaches only into its own folder or the folders below it; Qt reaches neither the base nor
-# the item data, which build without it.
+# project's root, and reaches only into its own folder or the folders below it; Qt reaches neither the base, the
+# item data nor the checker, which build without it.
 #   app      -> ui, platform, itemdata, base     main and start-up
 #   ui       -> platform, itemdata, base         the two windows, their widgets and artwork
 #   platform -> base                             the desktop's services on Qt
+#   checker  -> itemdata, base                   brindlework-check, without Qt
 #   itemdata -> base                             the item files, without Qt
 #   base                                         files, file utilities and the command line, without Qt
 # Usage: cmake -DSOURCE_DIR=<project root> -P CheckLayers.cmake
@@ -11,12 +12,13 @@ cmake_minimum_required(VERSION 3.25)
 set(below_app app ui platform itemdata base)
 set(below_ui ui platform itemdata base)
 set(below_platform platform base)
+set(below_checker checker itemdata base)
 set(below_itemdata itemdata base)
 set(below_base base)
-set(without_qt base itemdata)
+set(without_qt base itemdata checker)
 
 set(faults)
-foreach(layer app ui platform itemdata base)
+foreach(layer app ui platform checker itemdata base)
     file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
@@ -42,4 +44,4 @@ if(faults)
     list(JOIN faults "\n  " listed)
     message(FATAL_ERROR "The layers are broken:\n  ${listed}")
 endif()
-message(STATUS "The layers hold: every include points down from its folder, and no Qt reaches base/ or itemdata/")
+message(STATUS "The layers hold: every include points down from its folder, and no Qt reaches base/, itemdata/ or checker/")

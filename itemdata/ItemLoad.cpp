@@ -2,27 +2,18 @@
 
 #include "base/FileError.h"
 #include "base/FileSystem.h"
-#include "base/TextCase.h"
 #include "itemdata/BonusList.h"
 #include "itemdata/ItemPaths.h"
 #include "itemdata/UINI.h"
 
 namespace {
 
-std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored) {
-    for (const auto& className : classList) {
-        if (SameTextIgnoringCase(className, stored))
-            return className;
-    }
-    return std::nullopt;
-}
-
 ServerData ReadServerData(const std::string& projectRoot, const std::string& serverFile) {
     TINI store(serverFile, false);
     ServerData data;
     data.type = ItemVocabulary::FindItemType(store.ReadValue("Type", false));
     data.classList = ItemVocabulary::ClassList(projectRoot);
-    data.className = FindClass(data.classList, store.ReadValue("Class", false));
+    data.className = ItemVocabulary::FindClass(data.classList, store.ReadValue("Class", false));
     data.price = store.ReadValue("Price", false);
     data.stack = store.ReadValue("Stack", false);
     data.bonuses = SplitBonuses(store.ReadValue("Bonus", false));

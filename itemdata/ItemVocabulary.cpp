@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace ItemVocabulary {
 namespace {
@@ -136,7 +137,11 @@ DecodedBonus Decode(const std::string& entry) {
 std::vector<std::string> ClassList(const std::string& projectRoot) {
     std::vector<std::string> classes;
     const std::string serverFolder = projectRoot + "SERVER" + Os::kPathSeparator;
-    ListFiles(FileSystem::StoredPath(serverFolder) + "*.CLS", faAnyFile, classes, false, false, false, true);
+    ListFiles(FileSystem::StoredPath(serverFolder) + kClassFileMask, faAnyFile, classes, false, false, false, true);
+    return ClassListOf(std::move(classes));
+}
+
+std::vector<std::string> ClassListOf(std::vector<std::string> classes) {
     // A class is stored as the value of one line: a file whose name holds a line break cannot be one.
     classes.erase(
         std::remove_if(classes.begin(), classes.end(),
@@ -144,6 +149,14 @@ std::vector<std::string> ClassList(const std::string& projectRoot) {
         classes.end());
     classes.insert(classes.begin(), "ALL");
     return classes;
+}
+
+std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored) {
+    for (const auto& className : classList) {
+        if (SameTextIgnoringCase(className, stored))
+            return className;
+    }
+    return std::nullopt;
 }
 
 std::string WearableCheck(const std::string& projectRoot, const std::string& itemName, TypeIndex type,

@@ -63,6 +63,16 @@ DecodedBonus Decode(const std::string& entry);
 // a name holding a line break is left out.
 std::vector<std::string> ClassList(const std::string& projectRoot);
 
+// The wildcard mask of the class files in the SERVER folder.
+constexpr const char* kClassFileMask = "*.CLS";
+
+// The class list of these names of class files without extension, in their order: "ALL" first, a name holding a
+// line break left out.
+std::vector<std::string> ClassListOf(std::vector<std::string> classNames);
+
+// The class list's entry equal to stored without regard to case, or none.
+std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored);
+
 // Empty when the item may have this type and class; otherwise the warning to show before the type is set back
 // to "Material": a wearable type needs the class's appearance file CLIENT/<class><item>.FAP.
 std::string WearableCheck(const std::string& projectRoot, const std::string& itemName, TypeIndex type,

@@ -42,12 +42,23 @@ void KeyValueLines::WriteValue(const std::string& name, const std::string& value
 }
 
 std::size_t KeyValueLines::FindLine(const std::string& name) const {
+    return FindLine(name, 0);
+}
+
+std::size_t KeyValueLines::FindLine(const std::string& name, std::size_t from) const {
     // A name holding "=" never matches: every line's name ends before its first "=".
     if (name.find('=') != std::string::npos)
         return kMissing;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+    for (std::size_t i = from; i < m_lines.size(); ++i) {
         if (IsNamed(m_lines[i], name))
             return i;
     }
     return kMissing;
+}
+
+std::vector<std::size_t> KeyValueLines::LinesNamed(const std::string& name) const {
+    std::vector<std::size_t> indices;
+    for (std::size_t i = FindLine(name, 0); i != kMissing; i = FindLine(name, i + 1))
+        indices.push_back(i);
+    return indices;
 }

@@ -22,6 +22,9 @@ public:
     // add-if-missing (or auto-add) that line is appended, else nothing changes.
     void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
 
+    // The indices of every line named name, in order; the first is the one ReadValue and WriteValue use.
+    std::vector<std::size_t> LinesNamed(const std::string& name) const;
+
     // The lines in their order, without line ends.
     const std::vector<std::string>& Lines() const { return m_lines; }
     // True when missing keys are appended whatever the caller's add-if-missing says.
@@ -32,6 +35,7 @@ private:
 
     // The index of the first line named name, or kMissing; one pass over the lines.
     std::size_t FindLine(const std::string& name) const;
+    std::size_t FindLine(const std::string& name, std::size_t from) const;
 
     std::vector<std::string> m_lines;
     bool m_autoAdd;

@@ -10,14 +10,17 @@ namespace {
 std::vector<std::string> LoadLines(const std::string& fileName) {
     if (!FileSystem::FileExists(fileName))
         return {};
-    const std::string bytes = FileSystem::ReadFile(fileName);
+    return ServerDataLines(FileSystem::ReadFile(fileName), fileName);
+}
+
+} // namespace
+
+std::vector<std::string> ServerDataLines(const std::string& bytes, const std::string& fileName) {
     // Lines and keys are single bytes to the store: UTF-16 text would be cut and rewritten into garbage.
     if (DetectTextEncoding(bytes) != TextEncoding::CodePage)
         throw FileError("read", fileName, "it is UTF-16 text, which the editor does not change");
     return SplitLines(bytes);
 }
-
-} // namespace
 
 TINI::TINI(const std::string& fileName, bool autoAdd) : m_fileName(fileName), m_lines(LoadLines(fileName), autoAdd) {}
 

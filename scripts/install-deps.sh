@@ -3,7 +3,8 @@
 # Usage: scripts/install-deps.sh [build|test|run|bench|fuzz|windows|qtsource]...
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation
+    nlohmann-json3-dev)
 test=(libgtest-dev googletest clang-format)
 run=(xvfb xauth)
 bench=(libbenchmark-dev libx11-dev xvfb xauth x11-utils valgrind)

@@ -1,0 +1,147 @@
+// brindlework-check's checks on a generated project of 10,000 items and on one of 1,000, both with 100 classes:
+// the processor time of one whole check, warm cache, and the ratio that shows whether the work grows linearly.
+// Every item has a description, an icon and a few bonuses, and each wearable one its class's appearance file, so
+// the project checks clean and every check runs its whole course.
+
+#include "checker/ProjectCheck.h"
+#include "itemdata/ItemVocabulary.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kClasses = 100;
+constexpr double kGoalMs = 1000;
+constexpr double kLinearGoal = 12;
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string Numbered(const char* prefix, int number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%05d", prefix, number);
+    return text;
+}
+
+std::string Bonuses(int type) {
+    if (!ItemVocabulary::AllowsBonuses(type))
+        return "";
+    if (type == 1)
+        return "Small Potion HP";
+    return "Attack+25,ResHeat+10,Defend+3";
+}
+
+// Writes the project into folder, replacing what is there; returns how many files it holds.
+int WriteProject(const fs::path& root, int items, const std::string& icon) {
+    fs::remove_all(root);
+    fs::create_directories(root / "SERVER");
+    fs::create_directories(root / "CLIENT");
+    int files = 0;
+    for (int i = 0; i < kClasses; ++i, ++files)
+        WriteFile(root / "SERVER" / (Numbered("Class", i) + ".CLS"), "");
+    const auto& types = ItemVocabulary::ItemTypes();
+    for (int i = 0; i < items; ++i) {
+        const std::string name = Numbered("Item", i);
+        const int type = i % static_cast<int>(types.size());
+        const bool worn = ItemVocabulary::NeedsAppearanceFile(type);
+        const std::string className = worn ? Numbered("Class", i % kClasses) : "ALL";
+        WriteFile(root / "SERVER" / (name + ".ITM"), "Type=" + types[static_cast<std::size_t>(type)] +
+                                                         "\r\nBonus=" + Bonuses(type) +
+                                                         "\r\nPrice=1500\r\nClass=" + className + "\r\nStack=1\r\n");
+        WriteFile(root / "CLIENT" / (name + ".ITM"),
+                  "Forged in the ember hall by a smith whose name is lost to song,\r\nits stone glows when frost "
+                  "draws near, and those who wear it walk unseen.\r\n");
+        WriteFile(root / "CLIENT" / (name + ".BMP"), icon);
+        files += 3;
+        if (worn) {
+            WriteFile(root / "CLIENT" / (className + name + ".FAP"), "");
+            ++files;
+        }
+    }
+    return files;
+}
+
+double ProcessorMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Row {
+    int items, files;
+    double processorMs;
+};
+
+// The median processor time of runs whole checks, after one that warms the cache; none when a check found
+// anything, which would mean that it did not check what it should.
+std::optional<Row> Measure(const fs::path& root, int items, int runs, const std::string& icon) {
+    const int files = WriteProject(root, items, icon);
+    std::vector<double> times;
+    for (int run = 0; run <= runs; ++run) {
+        const double start = ProcessorMs();
+        const ProjectResult result = CheckProject(root.string());
+        const double used = ProcessorMs() - start;
+        if (result.items != static_cast<std::size_t>(items) || !result.findings.empty()) {
+            std::fprintf(stderr, "checker_scale: %zu items, %zu findings; first: %s\n", result.items,
+                         result.findings.size(), result.findings.empty() ? "" : result.findings[0].message.c_str());
+            return std::nullopt;
+        }
+        if (run > 0)
+            times.push_back(used);
+    }
+    fs::remove_all(root);
+    return Row{items, files, Median(times)};
+}
+
+const char* Verdict(bool met) {
+    return met ? "met" : "NOT MET";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: checker_scale WORK_FOLDER [RUNS]\n");
+        return 2;
+    }
+    const fs::path work = argv[1];
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    std::ifstream iconFile(BRINDLE_SAMPLE_PROJECT "/CLIENT/RubyRing.BMP", std::ios::binary);
+    const std::string icon((std::istreambuf_iterator<char>(iconFile)), std::istreambuf_iterator<char>());
+    std::vector<Row> rows;
+    for (const int items : {1000, 10000}) {
+        const auto row = Measure(work / ("checker-" + std::to_string(items)), items, runs, icon);
+        if (!row)
+            return 1;
+        rows.push_back(*row);
+    }
+    std::printf("checker: brindlework-check's checks of a whole project, %d classes, warm cache;\n"
+                "processor time (user + system) of one check, median of %d runs after a warm-up\n",
+                kClasses, runs);
+    std::printf("  items   files   processor ms\n");
+    for (const Row& row : rows)
+        std::printf("  %5d  %6d  %13.1f\n", row.items, row.files, row.processorMs);
+    const double ratio = rows[1].processorMs / rows[0].processorMs;
+    std::printf("  ratio 10,000 / 1,000 %9.1f x\n", ratio);
+    std::printf("  goal: ten times the items within %.0f x the time: %s\n", kLinearGoal, Verdict(ratio <= kLinearGoal));
+    std::printf("  goal: 10,000 items well under 1 s: %.1f ms, %s\n", rows[1].processorMs,
+                Verdict(rows[1].processorMs < kGoalMs / 2));
+    return 0;
+}

@@ -1,0 +1,48 @@
+#include "checker/Finding.h"
+
+#include <algorithm>
+#include <cstdio>
+
+void FindingList::Add(const std::string& file, std::optional<std::size_t> line, Severity severity, const char* check,
+                      const std::string& message) {
+    m_findings.push_back({Printable(file), line, severity, check, Printable(message)});
+}
+
+std::vector<Finding> FindingList::Sorted() const {
+    std::vector<Finding> sorted = m_findings;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Finding& a, const Finding& b) {
+        if (a.file != b.file)
+            return a.file < b.file;
+        if (a.line.has_value() != b.line.has_value())
+            return !a.line.has_value();
+        return a.line.value_or(0) < b.line.value_or(0);
+    });
+    return sorted;
+}
+
+std::string Printable(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            shown += c;
+            continue;
+        }
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+        shown += escaped;
+    }
+    return shown;
+}
+
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t kLongestQuoted = 40;
+    if (text.size() <= kLongestQuoted)
+        return "\"" + Printable(text) + "\"";
+    // The cut backs off to the start of a UTF-8 sequence, so that a message in that encoding stays valid.
+    std::size_t cut = kLongestQuoted;
+    while (cut > kLongestQuoted - 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + Printable(text.substr(0, cut)) + "...\"";
+}
