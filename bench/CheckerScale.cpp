@@ -3,6 +3,7 @@
 // Every item has a description, an icon and a few bonuses, and each wearable one its class's appearance file, so
 // the project checks clean and every check runs its whole course.
 
+#include "bench/ProjectFiles.h"
 #include "checker/ProjectCheck.h"
 #include "itemdata/ItemVocabulary.h"
 
@@ -24,16 +25,6 @@ namespace {
 constexpr int kClasses = 100;
 constexpr double kGoalMs = 1000;
 constexpr double kLinearGoal = 12;
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string Numbered(const char* prefix, int number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%05d", prefix, number);
-    return text;
-}
 
 std::string Bonuses(int type) {
     if (!ItemVocabulary::AllowsBonuses(type))

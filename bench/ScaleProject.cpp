@@ -1,5 +1,7 @@
 #include "bench/ScaleProject.h"
 
+#include "bench/ProjectFiles.h"
+
 #include "itemdata/ItemVocabulary.h"
 
 #include <cstdio>
@@ -13,16 +15,6 @@ namespace {
 const char* const kWords[] = {"the",   "ring",  "was",  "forged", "in",    "ember", "hall", "by",    "a",     "smith",
                               "whose", "name",  "is",   "lost",   "to",    "song",  "its",  "stone", "glows", "when",
                               "frost", "draws", "near", "and",    "those", "who",   "wear", "it",    "walk",  "unseen"};
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string Numbered(const char* prefix, int number) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%05d", prefix, number);
-    return text;
-}
 
 std::string ServerData(const ItemScale& scale) {
     std::string bytes;
