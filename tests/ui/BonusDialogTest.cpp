@@ -459,7 +459,7 @@ TEST_F(BonusDialogTest, AHeldArrowButtonRepeatsAfter400MsThenEvery100MsUntilLetG
 
 TEST(BonusDialogPlacement, TheDialogIsCentredOverTheEditorInTheMiddleOfTheScreen) {
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    QWidget editor;
+    QWidget editor(nullptr, Qt::FramelessWindowHint);
     editor.resize(150, 100);
     editor.move(screenCentre - editor.rect().center());
     editor.show();
