@@ -17,21 +17,36 @@
 namespace Os {
 
 #ifdef _WIN32
-std::filesystem::path FileSystemPath(const std::string& path) {
-    const int length = static_cast<int>(path.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, path.data(), length, nullptr, 0);
+namespace {
+
+std::wstring WideText(const std::string& text, UINT codePage) {
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), length, wide.data(), size);
-    return std::filesystem::path(wide);
+    MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), size);
+    return wide;
+}
+
+std::string NarrowText(const std::wstring& wide, UINT codePage) {
+    const int length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+} // namespace
+
+std::filesystem::path FileSystemPath(const std::string& path) {
+    return std::filesystem::path(WideText(path, CP_ACP));
 }
 
 std::string CodePageText(const std::filesystem::path& path) {
-    const std::wstring& wide = path.native();
-    const int length = static_cast<int>(wide.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), size, nullptr, nullptr);
-    return text;
+    return NarrowText(path.native(), CP_ACP);
+}
+
+std::string Utf8Text(const std::string& systemText) {
+    return NarrowText(WideText(systemText, CP_ACP), CP_UTF8);
 }
 
 std::FILE* CreateNewFile(const std::string& path) {
@@ -68,6 +83,10 @@ std::filesystem::path FileSystemPath(const std::string& path) {
 
 std::string CodePageText(const std::filesystem::path& path) {
     return path.string();
+}
+
+std::string Utf8Text(const std::string& systemText) {
+    return systemText;
 }
 
 std::FILE* CreateNewFile(const std::string& path) {

@@ -23,6 +23,10 @@ inline constexpr bool kFileSystemIgnoresCase = false;
 std::filesystem::path FileSystemPath(const std::string& path);
 std::string CodePageText(const std::filesystem::path& path);
 
+// The system's text (a name, or words from a file) as UTF-8, for readers that take nothing else. On Windows it is
+// in the code page; elsewhere the bytes already are the locale's text and pass on as they are.
+std::string Utf8Text(const std::string& systemText);
+
 // Opens a new file for writing, only if nothing at all stands at path: an existing file, folder or link (even one
 // pointing nowhere) makes it fail with errno EEXIST, so a link planted there can never redirect the write.
 std::FILE* CreateNewFile(const std::string& path);

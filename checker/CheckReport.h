@@ -34,5 +34,6 @@ std::string SummaryLine(const CheckReport& report);
 void WriteTextReport(const CheckReport& report, bool quiet, std::ostream& out);
 
 // One JSON document: every finding with its project, file, line (null for a whole file), severity, check and
-// message; the folders that could not be read; the counts. Bytes that are no UTF-8 are written as U+FFFD.
+// message; the folders that could not be read; the counts. The system's text is converted to UTF-8, and bytes
+// that still are no UTF-8 are written as U+FFFD.
 void WriteJsonReport(const CheckReport& report, std::ostream& out);

@@ -1,5 +1,7 @@
 #include "checker/CheckReport.h"
 
+#include "base/Os.h"
+
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -7,12 +9,12 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 Json FindingJson(const CheckReport::Project& project, const Finding& finding) {
-    return Json{{"project", project.folder},
-                {"file", finding.file},
+    return Json{{"project", Os::Utf8Text(project.folder)},
+                {"file", Os::Utf8Text(finding.file)},
                 {"line", finding.line ? Json(*finding.line) : Json(nullptr)},
                 {"severity", finding.severity == Severity::Error ? "error" : "warning"},
                 {"check", finding.check},
-                {"message", finding.message}};
+                {"message", Os::Utf8Text(finding.message)}};
 }
 
 } // namespace
@@ -25,7 +27,7 @@ void WriteJsonReport(const CheckReport& report, std::ostream& out) {
     }
     Json unread = Json::array();
     for (const auto& folder : report.unreadFolders)
-        unread.push_back(Json{{"folder", folder.folder}, {"message", folder.message}});
+        unread.push_back(Json{{"folder", Os::Utf8Text(folder.folder)}, {"message", Os::Utf8Text(folder.message)}});
     const Json document{{"findings", std::move(findings)},
                         {"unreadFolders", std::move(unread)},
                         {"items", report.Items()},

@@ -93,6 +93,25 @@ TEST(CheckerTest, TheJsonDocumentHoldsWhatTheLinesSay) {
     EXPECT_EQ(json.status, 1);
 }
 
+TEST(CheckerTest, TheJsonDocumentIsUtf8WhateverTheSystemsCodePage) {
+    // "Épée" as the system writes it: Windows-1252 on Windows (as the Windows leg sets it), UTF-8 elsewhere.
+    const std::string utf8 = "\xC3\x89p\xC3\xA9"
+                             "e";
+    const std::string system = Os::kPathSeparator == '\\' ? "\xC9p\xE9"
+                                                            "e"
+                                                          : utf8;
+    ProjectFolder project;
+    project.CopyQuest();
+    std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + system + ".ITM")), std::ios::binary)
+        << "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
+
+    const auto findings = nlohmann::json::parse(RunCheck({"--json", project.Root()}).out)["findings"];
+    ASSERT_FALSE(findings.empty());
+    for (const auto& finding : findings)
+        EXPECT_EQ(finding["file"], Native("SERVER/" + utf8 + ".ITM"));
+    EXPECT_EQ(findings[0]["message"], Native("description file CLIENT/" + utf8 + ".ITM is missing"));
+}
+
 TEST(CheckerTest, TheExitStatusTellsErrorsWarningsAndWhatCouldNotBeChecked) {
     const BrokenQuest broken;
     ProjectFolder warned;
