@@ -13,10 +13,14 @@ public:
     // Why the action failed, without the file's name: "Permission denied".
     const std::string& Reason() const { return m_reason; }
 
+    // The same failure with a sentence after its reason, such as which files were already saved.
+    FileError Adding(const std::string& sentence) const;
+
     // A FileError whose reason is the operating system's text for an errno value.
     static FileError FromErrno(const std::string& action, const std::string& fileName, int errorNumber);
 
 private:
+    std::string m_action;
     std::string m_fileName;
     std::string m_reason;
 };

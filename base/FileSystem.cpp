@@ -13,6 +13,7 @@
 #include <optional>
 #include <random>
 #include <system_error>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -59,6 +60,17 @@ std::string UnpredictableName() {
     return name + ".tmp";
 }
 
+// A virus scanner or a search indexer holds a file it looks at for a moment: the save waits that moment out.
+std::error_code MoveOverOnceFree(const std::string& from, const std::string& to) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    std::error_code error = Os::MoveOver(from, to);
+    while (Os::IsHeldOpenError(error, to) && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        error = Os::MoveOver(from, to);
+    }
+    return error;
+}
+
 // The file a save replaces: the one a link at the name points to, when asked to write there and it exists.
 std::string FileReplacedAt(const std::string& stored, AtLink atLink) {
     const fs::path path = Os::FileSystemPath(stored);
@@ -69,6 +81,20 @@ std::string FileReplacedAt(const std::string& stored, AtLink atLink) {
             return Os::CodePageText(target);
     }
     return stored;
+}
+
+// True when a file stands where target is saved; a folder standing there, or a read-only file, refuses the save.
+bool ReplacesAFile(const std::string& target, AtLink atLink, const std::string& action, const std::string& path) {
+    const fs::path name = Os::FileSystemPath(target);
+    std::error_code error;
+    const fs::file_status standing =
+        atLink == AtLink::ReplaceIt ? fs::symlink_status(name, error) : fs::status(name, error);
+    if (fs::is_directory(standing))
+        throw FileError(action, path, "a folder of that name stands where the file belongs");
+    const bool replacesFile = fs::is_regular_file(standing);
+    if (replacesFile && Os::IsReadOnlyFile(target))
+        throw FileError(action, path, "the file is read-only");
+    return replacesFile;
 }
 
 } // namespace
@@ -123,17 +149,30 @@ std::string ReadFile(const std::string& path) {
     return bytes;
 }
 
+void CheckReadable(const std::string& path) {
+    if (!FileHandle(std::fopen(StoredPath(path).c_str(), "rb")))
+        throw FileError::FromErrno("read", path, errno);
+}
+
+void CheckCanReplace(const std::string& path, AtLink atLink, MissingFolder missingFolder, const std::string& action) {
+    const std::string target = FileReplacedAt(StoredPath(path), atLink);
+    ReplacesAFile(target, atLink, action, path);
+    std::string folder = FolderOf(target);
+    if (folder.size() > 1)
+        folder.pop_back();
+    std::error_code error;
+    const fs::file_status holder = fs::status(Os::FileSystemPath(folder.empty() ? "." : folder), error);
+    if (fs::is_directory(holder))
+        return;
+    if (fs::exists(holder))
+        throw FileError::FromErrno(action, path, ENOTDIR);
+    if (missingFolder == MissingFolder::Refused)
+        throw FileError::FromErrno(action, path, ENOENT);
+}
+
 SafeFileWriter::SafeFileWriter(const std::string& path, AtLink atLink, const std::string& action)
     : m_path(path), m_action(action), m_target(FileReplacedAt(StoredPath(path), atLink)) {
-    const fs::path target = Os::FileSystemPath(m_target);
-    std::error_code error;
-    const fs::file_status standing =
-        atLink == AtLink::ReplaceIt ? fs::symlink_status(target, error) : fs::status(target, error);
-    if (fs::is_directory(standing))
-        throw FileError(action, path, "a folder of that name stands where the file belongs");
-    const bool replacesFile = fs::is_regular_file(standing);
-    if (replacesFile && Os::IsReadOnlyFile(m_target))
-        throw FileError(action, path, "the file is read-only");
+    const bool replacesFile = ReplacesAFile(m_target, atLink, action, path);
     const std::string folder = FolderOf(m_target);
     for (int attempt = 0; attempt < 100 && !m_file; ++attempt) {
         m_temporary = folder + UnpredictableName();
@@ -166,16 +205,19 @@ void SafeFileWriter::Commit() {
     const bool closed = std::fclose(m_file) == 0;
     const int closeError = errno;
     m_file = nullptr;
-    std::error_code error;
+    std::error_code ignored;
     if (!closed) {
-        fs::remove(Os::FileSystemPath(m_temporary), error);
+        fs::remove(Os::FileSystemPath(m_temporary), ignored);
         throw FileError::FromErrno(m_action, m_path, closeError);
     }
-    fs::rename(Os::FileSystemPath(m_temporary), Os::FileSystemPath(m_target), error);
+    const std::error_code error = MoveOverOnceFree(m_temporary, m_target);
     if (error) {
-        std::error_code ignored;
         fs::remove(Os::FileSystemPath(m_temporary), ignored);
-        throw FileError(m_action, m_path, error.message());
+        if (!Os::IsHeldOpenError(error, m_target))
+            throw FileError(m_action, m_path, error.default_error_condition().message());
+        throw FileError(m_action, m_path,
+                        "the file is in use by another program; close it there and " +
+                            std::string(m_action == "save" ? "save" : "try") + " again");
     }
     Os::FlushFolderToDisk(FolderOf(m_target));
 }

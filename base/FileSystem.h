@@ -23,6 +23,16 @@ std::string ReadFile(const std::string& path);
 // and that file is replaced; otherwise the link itself is replaced by the file.
 enum class AtLink { WriteItsTarget, ReplaceIt };
 
+// Raises FileError ("read") when the file cannot be opened for reading.
+void CheckReadable(const std::string& path);
+
+// Whether a folder missing where a file is saved refuses the save, or is made by the writing itself.
+enum class MissingFolder { Refused, MadeOnWrite };
+
+// Raises the FileError that saving path would raise before writing anything: a folder standing at its name, a
+// read-only file, or no folder to hold it. A save of several files checks them all before it writes the first.
+void CheckCanReplace(const std::string& path, AtLink atLink, MissingFolder missingFolder, const std::string& action);
+
 // Replaces a file crash-safe: the bytes go to a new temporary file beside the file replaced, created exclusively
 // under an unpredictable short name, which Commit flushes and renames over it. Until then the file is untouched,
 // and a writer dropped without Commit removes its temporary. The file keeps its access rights; a read-only file

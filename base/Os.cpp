@@ -74,6 +74,31 @@ bool FlushFileToDisk(std::FILE* file) {
     return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
 }
 
+std::error_code MoveOver(const std::string& from, const std::string& to) {
+    // Windows has no folder to flush afterwards, so the move itself reaches the disk before it returns.
+    if (MoveFileExW(FileSystemPath(from).c_str(), FileSystemPath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category());
+}
+
+bool IsHeldOpenError(const std::error_code& error, const std::string& target) {
+    if (error.category() != std::system_category())
+        return false;
+    switch (static_cast<DWORD>(error.value())) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return true;
+    case ERROR_ACCESS_DENIED: {
+        // Windows denies access to a read-only file, a folder and a device's name too: no program's hold ends those.
+        std::error_code ignored;
+        return std::filesystem::is_regular_file(FileSystemPath(target), ignored) && !IsReadOnlyFile(target);
+    }
+    default:
+        return false;
+    }
+}
+
 void FlushFolderToDisk(const std::string&) {}
 
 #else
@@ -117,6 +142,16 @@ bool IsReadOnlyFile(const std::string& path) {
 
 bool FlushFileToDisk(std::FILE* file) {
     return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+std::error_code MoveOver(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) == 0)
+        return {};
+    return std::error_code(errno, std::generic_category());
+}
+
+bool IsHeldOpenError(const std::error_code&, const std::string&) {
+    return false;
 }
 
 void FlushFolderToDisk(const std::string& folder) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 // The one place where the editor's file handling differs between Windows and the other desktops.
 namespace Os {
@@ -41,6 +42,15 @@ bool IsReadOnlyFile(const std::string& path);
 
 // Pushes an open file's written bytes to the disk; false (with errno set) when that fails.
 bool FlushFileToDisk(std::FILE* file);
+
+// Puts the file from in place of the file to, replacing it in one step when it exists, so that to holds either its
+// old or its new bytes; the system's error when it refuses, none when done.
+std::error_code MoveOver(const std::string& from, const std::string& to);
+
+// True when MoveOver's error to replace target says another program holds a file open without letting others
+// replace it: on Windows a sharing or lock violation, or an access violation on a file this user may write. Never
+// elsewhere, where a file held open is replaced all the same.
+bool IsHeldOpenError(const std::error_code& error, const std::string& target);
 
 // Makes a rename inside folder survive a power cut; failures are ignored where the system cannot do it.
 void FlushFolderToDisk(const std::string& folder);

@@ -104,11 +104,9 @@ void CheckBonuses(const std::string& value, ItemVocabulary::TypeIndex type, cons
     const std::vector<std::string> entries = SplitBonuses(value);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].empty()) {
-            // An empty list is stored as an empty value, which splits into one empty entry.
-            if (entries.size() > 1)
-                findings.Add(file, line, Severity::Error, "bonus-empty",
-                             "bonus entry " + std::to_string(i + 1) + " of " + std::to_string(entries.size()) +
-                                 " is empty");
+            findings.Add(file, line, Severity::Error, "bonus-empty",
+                         "bonus entry " + std::to_string(i + 1) + " of " + std::to_string(entries.size()) +
+                             " is empty");
             continue;
         }
         if (const auto problem = EntryCheck(entries[i], type).Problem())

@@ -12,6 +12,8 @@ std::string JoinBonuses(const std::vector<std::string>& bonuses) {
 
 std::vector<std::string> SplitBonuses(const std::string& value) {
     std::vector<std::string> bonuses;
+    if (value.empty())
+        return bonuses;
     std::size_t start = 0;
     for (std::size_t comma = value.find(','); comma != std::string::npos; comma = value.find(',', start)) {
         bonuses.push_back(value.substr(start, comma - start));

@@ -61,7 +61,11 @@ LoadStep<DescriptionText> LoadDescription(const std::string& projectRoot, const 
 }
 
 LoadStep<std::string> FindIcon(const std::string& projectRoot, const std::string& itemName) {
-    return LoadFile<std::string>("ICON", IconFilePath(projectRoot, itemName), FileSystem::StoredPath);
+    LoadStep<std::string> step =
+        LoadFile<std::string>("ICON", IconFilePath(projectRoot, itemName), FileSystem::StoredPath);
+    // Saving an existing item never writes its icon, so an icon that could not be read keeps no save from running.
+    step.unreadFile.reset();
+    return step;
 }
 
 void RefuseToReplaceUnreadFiles(const std::vector<std::string>& files) {

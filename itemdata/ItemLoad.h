@@ -22,7 +22,7 @@ struct ServerData {
     ItemVocabulary::TypeIndex type;       // none when the stored name is not one of the twenty
     std::optional<std::string> className; // the class list's entry equal to Class ignoring case; none when no match
     std::string price, stack;             // exactly as read
-    std::vector<std::string> bonuses;     // Bonus split by SplitBonuses (an empty value gives one empty entry)
+    std::vector<std::string> bonuses;     // Bonus split by SplitBonuses (an empty value gives no entry)
     std::vector<std::string> classList;   // ItemVocabulary::ClassList
 };
 
@@ -40,7 +40,8 @@ LoadStep<ServerData> LoadServerData(const std::string& projectRoot, const std::s
 // characters are broken cannot be written back unchanged and counts as unreadable.
 LoadStep<DescriptionText> LoadDescription(const std::string& projectRoot, const std::string& itemName);
 
-// The icon file as stored on disk; "Item ICON file = ... does not exists!" when missing.
+// The icon file as stored on disk; "Item ICON file = ... does not exists!" when missing. The icon is never counted
+// as unread: a save of an existing item leaves it alone.
 LoadStep<std::string> FindIcon(const std::string& projectRoot, const std::string& itemName);
 
 // Raises FileError for the first of files, the files that could not be read when the item was opened: a save

@@ -17,15 +17,9 @@ bool IsEmptyOrZero(const std::string& number) {
     return number.find_first_not_of('0') == std::string::npos;
 }
 
-void WriteServerData(const ItemToSave& item) {
-    TINI store(ServerFilePath(item.projectRoot, item.itemName), true);
-    store.WriteValue("Type", ItemVocabulary::TypeName(item.type), false);
-    store.WriteValue("Bonus", JoinBonuses(item.bonuses), false);
-    store.WriteValue("Price", item.price, false);
-    store.WriteValue("Class", item.className, false);
-    store.WriteValue("Stack", item.stack, false);
-    store.SaveFile();
-}
+struct IconCopy {
+    std::string source, target;
+};
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
@@ -33,16 +27,49 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 // The picture the user picked is copied, not one rebuilt from the item's name: a picture named Long.Sword.bmp
-// gives the item Long, and Long.BMP beside it would be another picture or none.
-void CopyPickedIcon(const ItemToSave& item, IconCopier& iconCopier) {
+// gives the item Long, and Long.BMP beside it would be another picture or none. Nothing is copied when the
+// picture is gone or already is the item's icon.
+std::optional<IconCopy> IconToCopy(const ItemToSave& item) {
     if (!item.pickedIcon || !FileSystem::FileExists(*item.pickedIcon))
-        return;
-    const std::string source = FileSystem::StoredPath(*item.pickedIcon);
-    const std::string target = FileSystem::StoredPath(IconFilePath(item.projectRoot, item.itemName));
-    if (FileSystem::FolderExists(target))
-        throw FileError("save", target, "a folder of that name stands where the file belongs");
-    if (!SameFile(source, target))
-        iconCopier.CopyIcon(source, target);
+        return std::nullopt;
+    IconCopy copy{FileSystem::StoredPath(*item.pickedIcon),
+                  FileSystem::StoredPath(IconFilePath(item.projectRoot, item.itemName))};
+    if (SameFile(copy.source, copy.target))
+        return std::nullopt;
+    return copy;
+}
+
+// Everything that would stop the save part-way and can be known before the first write, so that it stops the
+// save with nothing written. The icon copy makes the CLIENT folder when the project has none.
+void CheckBeforeWriting(const ItemToSave& item, const std::optional<IconCopy>& icon) {
+    using FileSystem::AtLink;
+    using FileSystem::MissingFolder;
+    RefuseToReplaceUnreadFiles(item.unreadFiles);
+    FileSystem::CheckCanReplace(ServerFilePath(item.projectRoot, item.itemName), AtLink::WriteItsTarget,
+                                MissingFolder::Refused, "save");
+    if (icon) {
+        FileSystem::CheckReadable(icon->source);
+        FileSystem::CheckCanReplace(icon->target, AtLink::ReplaceIt, MissingFolder::MadeOnWrite, "copy to");
+    }
+    FileSystem::CheckCanReplace(DescriptionFilePath(item.projectRoot, item.itemName), AtLink::WriteItsTarget,
+                                icon ? MissingFolder::MadeOnWrite : MissingFolder::Refused, "save");
+}
+
+void WriteServerData(const ItemToSave& item) {
+    TINI store(ServerFilePath(item.projectRoot, item.itemName), false);
+    store.WriteValue("Type", ItemVocabulary::TypeName(item.type), true);
+    store.WriteValue("Bonus", JoinBonuses(item.bonuses), true);
+    store.WriteValue("Price", item.price, true);
+    store.WriteValue("Class", item.className, true);
+    store.WriteValue("Stack", item.stack, true);
+    store.SaveFile();
+}
+
+std::string QuotedList(const std::vector<std::string>& files) {
+    std::string list;
+    for (const std::string& file : files)
+        list += (list.empty() ? "\"" : ", \"") + file + "\"";
+    return list;
 }
 
 } // namespace
@@ -62,10 +89,23 @@ std::optional<std::string> FixUpStack(std::string& stack) {
 }
 
 void SaveItem(const ItemToSave& item, IconCopier& iconCopier) {
-    RefuseToReplaceUnreadFiles(item.unreadFiles);
-    WriteServerData(item);
-    CopyPickedIcon(item, iconCopier);
-    FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName), item.description);
+    const std::optional<IconCopy> icon = IconToCopy(item);
+    CheckBeforeWriting(item, icon);
+    std::vector<std::string> saved;
+    try {
+        WriteServerData(item);
+        saved.push_back(ServerFilePath(item.projectRoot, item.itemName));
+        if (icon) {
+            iconCopier.CopyIcon(icon->source, icon->target);
+            saved.push_back(icon->target);
+        }
+        FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName), item.description);
+    } catch (const FileError& failure) {
+        // Each file is replaced whole or not at all; the user must know which ones already hold the new item.
+        if (saved.empty())
+            throw;
+        throw failure.Adding("Already saved: " + QuotedList(saved) + "; the item's other files are as they were");
+    }
 }
 
 bool ItemNameTaken(const std::string& projectRoot, const std::string& itemName) {

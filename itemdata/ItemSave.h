@@ -34,8 +34,10 @@ struct ItemToSave {
 // Save steps 3 to 6, in order: writes Type, Bonus, Price, Class and Stack into the server data file through the
 // key=value store (a new file holds exactly these five lines; other lines of an existing file stay in place);
 // copies the picked icon, when it still exists, to CLIENT/<ItemName>.BMP unless it already is that file; writes
-// the description crash-safe. Raises FileError at the first step that fails: the steps before it stay done, the
-// ones after it do not run. Nothing is written at all while one of the item's files could not be read.
+// the description crash-safe. Raises FileError. Whatever can be known before writing (a file that could not be
+// read when the item was opened, a picked picture that cannot be read, a folder or a read-only file where a file
+// is written, a missing folder) stops the save with nothing written. A failure while writing (a full disk) leaves
+// each file whole, old or new, and its message names the files already saved.
 void SaveItem(const ItemToSave& item, IconCopier& iconCopier);
 
 // True when the project already holds an item of this name (its server data or description file, found whatever

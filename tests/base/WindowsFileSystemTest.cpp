@@ -7,12 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 // The Windows file system's own behaviour as the editor meets it: backslashes, names found whatever their letter
 // case, files held open by other programs, names in the system's code page.
@@ -83,21 +89,49 @@ TEST_F(WindowsFileSystem, ASaveRenamesOverTheExistingFileAndKeepsEveryByte) {
     EXPECT_EQ(ListFolder(project.Root() + "SERVER").size(), 1u) << "the one file replaced, no temporary left";
 }
 
-TEST_F(WindowsFileSystem, AFileHeldOpenElsewhereIsNotReplacedAndTheSaveFails) {
-    project.Write("CLIENT/Sword.ITM", "old\r\n");
-    const std::string target = project.Path("CLIENT/Sword.ITM");
-    std::ifstream heldOpen(project.Path("CLIENT/Sword.ITM"), std::ios::binary);
-    ASSERT_TRUE(heldOpen.is_open());
+#ifdef _WIN32
+TEST_F(WindowsFileSystem, AFileHeldOpenElsewhereIsWaitedForThenRefusedAsInUseAndSavedOnceFree) {
+    project.Write("SERVER/Sword.ITM", "old\r\n");
+    const std::string target = project.Root() + "SERVER\\Sword.ITM";
+    const auto holdTarget = [&] {
+        return CreateFileW(Os::FileSystemPath(target).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+
+    HANDLE held = holdTarget();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     try {
         WriteFileSafely(target, "new\r\n");
-        FAIL() << "Windows refuses to replace a file another program holds open";
+        ADD_FAILURE() << "Windows refuses to replace a file another program holds open without sharing it";
     } catch (const FileError& failure) {
         EXPECT_EQ(failure.FileName(), target);
+        EXPECT_NE(failure.Reason().find("in use by another program"), std::string::npos) << failure.what();
+        EXPECT_NE(failure.Reason().find("close it"), std::string::npos) << failure.what();
     }
-    heldOpen.close();
-    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "old\r\n");
-    EXPECT_EQ(ListFolder(project.Path("CLIENT")).size(), 1u) << "no temporary file left behind";
+    CloseHandle(held);
+    EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "old\r\n");
+    EXPECT_EQ(ListFolder(project.Root() + "SERVER").size(), 1u) << "no temporary file left behind";
+
+    WriteFileSafely(target, "later\r\n");
+    EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "later\r\n") << "once the hold is gone, a save works";
+
+    // A virus scanner lets go after a moment: the save outlasts it.
+    held = holdTarget();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread scanner([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        CloseHandle(held);
+    });
+    try {
+        WriteFileSafely(target, "after the scan\r\n");
+    } catch (const FileError& failure) {
+        ADD_FAILURE() << failure.what();
+    }
+    scanner.join();
+    EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "after the scan\r\n");
+    EXPECT_EQ(ListFolder(project.Root() + "SERVER").size(), 1u) << "no temporary file left behind";
 }
+#endif
 
 TEST_F(WindowsFileSystem, NamesInTheSystemCodePageAreFoundListedAndReplaced) {
     for (const std::wstring& wide : {std::wstring(L"M\u00EAl\u00E9e.CLS"), std::wstring(L"\u0152uf.ITM")}) {
@@ -128,6 +162,8 @@ TEST_F(WindowsFileSystem, ANameReservedForADeviceIsRefusedNeverSilentlyLost) {
             EXPECT_EQ(ReadFile(path), "Type=Ring\r\n") << name << ": reported saved, so it must read back";
         } catch (const FileError& failure) {
             EXPECT_EQ(failure.FileName(), path);
+            EXPECT_EQ(failure.Reason().find("in use"), std::string::npos)
+                << "no program holds a device: " << failure.what();
         }
     }
 }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(BonusList, SplitsAtEveryCommaKeepingEmptyEntries) {
+TEST(BonusList, SplitsAtEveryCommaKeepingEmptyEntriesButTheEmptyValueIsNoEntry) {
     using List = std::vector<std::string>;
-    EXPECT_EQ(SplitBonuses(""), List{""});
+    EXPECT_EQ(SplitBonuses(""), List{});
     EXPECT_EQ(SplitBonuses("Attack+25"), List{"Attack+25"});
     EXPECT_EQ(SplitBonuses("Attack+25,ResHeat+10"), (List{"Attack+25", "ResHeat+10"}));
     EXPECT_EQ(SplitBonuses("A,,B"), (List{"A", "", "B"}));

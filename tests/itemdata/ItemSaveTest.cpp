@@ -1,9 +1,11 @@
 #include "base/FileError.h"
 #include "itemdata/ItemFiles.h"
 #include "tests/itemdata/ProjectFolder.h"
+#include "tests/support/UnreadableFile.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 
@@ -21,7 +23,9 @@ public:
         if (failing)
             throw FileError("copy", source, "the disk is full");
         // Bytes are copied through streams: MinGW's std::filesystem::copy_file refuses every existing target
-        // ("File exists"), and writing into the existing file keeps its name, as the shell's copy does.
+        // ("File exists"), and writing into the existing file keeps its name, as the shell's copy does. The shell
+        // also makes the target's folder.
+        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
         std::ifstream in(source, std::ios::binary);
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
         if (!in || !out)
@@ -126,19 +130,22 @@ TEST_F(ItemSaveTest, ANewFileHoldsTheFiveKeysInTheirOrder) {
               "Type=\r\nBonus=Attack+25,ResHeat+10\r\nPrice=1500\r\nClass=ALL\r\nStack=1\r\n");
 }
 
-TEST_F(ItemSaveTest, AnEmptyBonusValueSurvivesLoadingAndSavingAgain) {
+TEST_F(ItemSaveTest, AnEmptyBonusValueIsAnEmptyListThatSavesUnchangedAndTakesOneEntry) {
     project.CopyQuest();
     Save(Item("Lamp"));
     const std::string first = project.Read("SERVER/Lamp.ITM");
     EXPECT_NE(first.find("\r\nBonus=\r\n"), std::string::npos);
     const auto loaded = LoadServerData(project.Root(), "Lamp").content;
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->bonuses, std::vector<std::string>{""});
+    EXPECT_TRUE(loaded->bonuses.empty());
     ItemToSave again = Item("Lamp");
     again.bonuses = loaded->bonuses;
     again.className = loaded->className.value_or("");
     Save(again);
     EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), first);
+    again.bonuses.push_back("Attack+250");
+    Save(again);
+    EXPECT_NE(project.Read("SERVER/Lamp.ITM").find("\r\nBonus=Attack+250\r\n"), std::string::npos);
 }
 
 TEST_F(ItemSaveTest, AnExistingFileKeepsItsOtherLinesInPlaceAndGainsMissingKeysInOrder) {
@@ -245,7 +252,7 @@ TEST_F(ItemSaveTest, AProjectWithoutServerFolderFailsFirstAndTouchesNothing) {
     EXPECT_TRUE(copier.copies.empty());
 }
 
-TEST_F(ItemSaveTest, AFailingStepKeepsTheEarlierStepsAndSkipsTheLaterOnes) {
+TEST_F(ItemSaveTest, AFailureWhileWritingLeavesEachFileWholeAndNamesTheFilesAlreadySaved) {
     project.MakeFolder("SERVER");
     project.Write("CLIENT/Sword.ITM", "Old description.\r\n");
     project.Write("RESOURCES/Sword.bmp", "BM");
@@ -253,24 +260,59 @@ TEST_F(ItemSaveTest, AFailingStepKeepsTheEarlierStepsAndSkipsTheLaterOnes) {
     item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
     item.description = CrLfText(std::vector<std::string>{"New description."});
     copier.failing = true;
-    EXPECT_THROW(Save(item), FileError);
+    try {
+        Save(item);
+        FAIL() << "the copy fails";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(std::string(failure.what()), "Could not copy \"" + project.Path("RESOURCES/Sword.bmp") +
+                                                   "\": the disk is full. Already saved: \"" +
+                                                   project.Path("SERVER/Sword.ITM") +
+                                                   "\"; the item's other files are as they were.");
+    }
     EXPECT_TRUE(project.Exists("SERVER/Sword.ITM")) << "the server file stays written";
     EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n") << "the description is not written";
 
     copier.failing = false;
-    project.BlockSaveOf("CLIENT/Sword.ITM");
-    EXPECT_THROW(Save(item), FileError);
-    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n") << "a failed write leaves the old file whole";
+    Save(item);
     EXPECT_EQ(project.Read("CLIENT/Sword.BMP"), "BM");
+    EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "New description.\r\n") << "a later save succeeds";
 }
 
-TEST_F(ItemSaveTest, AProjectWithoutClientFolderKeepsTheServerFile) {
+TEST_F(ItemSaveTest, WhatCanBeKnownBeforeWritingStopsTheSaveWithNothingWritten) {
     project.MakeFolder("SERVER");
-    ItemToSave item = Item("Sword");
-    item.description = CrLfText(std::vector<std::string>{"Sharp."});
-    EXPECT_THROW(Save(item), FileError);
-    EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
+    ItemToSave sword = Item("Sword");
+    sword.description = CrLfText(std::vector<std::string>{"Sharp."});
+    EXPECT_THROW(Save(sword), FileError) << "an existing item's description has no folder";
     EXPECT_EQ(project.Entries(""), std::vector<std::string>{"SERVER"});
+    EXPECT_TRUE(project.Entries("SERVER").empty());
+
+    project.Write("RESOURCES/Staff.bmp", "BM staff");
+    ItemToSave staff = Item("Staff");
+    staff.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    Save(staff);
+    EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), "BM staff") << "a new item's icon copy makes the folder";
+    EXPECT_TRUE(project.Exists("CLIENT/Staff.ITM"));
+
+    project.Write("CLIENT/Sword.ITM", "Old.\r\n");
+    project.BlockSaveOf("CLIENT/Sword.ITM");
+    EXPECT_THROW(Save(sword), FileError) << "a read-only description";
+    EXPECT_TRUE(project.Entries("SERVER").size() == 1u) << "no server file for the sword";
+
+    if (!UnreadableFile::Supported())
+        return;
+    project.Write("RESOURCES/Wand.bmp", "BM wand");
+    const UnreadableFile locked(project.Path("RESOURCES/Wand.bmp"));
+    ItemToSave wand = Item("Wand");
+    wand.pickedIcon = project.Path("RESOURCES/Wand.bmp");
+    try {
+        Save(wand);
+        FAIL() << "the picked picture cannot be read";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.FileName(), project.Path("RESOURCES/Wand.bmp"));
+    }
+    EXPECT_FALSE(project.Exists("SERVER/Wand.ITM"));
+    EXPECT_FALSE(project.Exists("CLIENT/Wand.ITM"));
+    EXPECT_TRUE(copier.copies.size() == 1u) << "only the staff's icon was ever copied";
 }
 
 TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInTheIconsPlace) {
@@ -294,6 +336,7 @@ TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInT
     staff.pickedIcon = project.Path("RESOURCES/Staff.bmp");
     EXPECT_THROW(Save(staff), FileError);
     EXPECT_TRUE(copier.copies.empty()) << "the icon is never copied into a folder standing in its place";
+    EXPECT_FALSE(project.Exists("SERVER/Staff.ITM")) << "nor is anything else of the item written";
     EXPECT_TRUE(project.Entries("CLIENT/Staff.BMP").empty());
 }
 

@@ -93,14 +93,12 @@ TEST_F(SaveFaultTest, AMissingServerFolderIsReportedAndNothingIsWritten) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(SaveFaultTest, AMissingClientFolderIsReportedAfterTheServerFileIsSaved) {
+TEST_F(SaveFaultTest, AMissingClientFolderIsReportedBeforeAnythingIsWritten) {
     OpenRubyRing(Quest());
     fs::remove_all(project.Path("Quest/CLIENT"));
-    auto expected = TakeSnapshot(QuestFolder());
-    expected["SERVER/RubyRing.ITM"] = kNewServer;
+    const auto before = TakeSnapshot(QuestFolder());
     SaveFails(project.Path("Quest/CLIENT/RubyRing.ITM"), "No such file or directory.");
-    EXPECT_EQ(Differences(TakeSnapshot(QuestFolder()), expected), "")
-        << "the server file is complete, nothing else was written";
+    EXPECT_EQ(Differences(TakeSnapshot(QuestFolder()), before), "") << "no item is left half-saved";
 }
 
 TEST_F(SaveFaultTest, AFolderWhereAFileBelongsIsReportedAndLeftAlone) {
@@ -115,10 +113,25 @@ TEST_F(SaveFaultTest, AFolderWhereAFileBelongsIsReportedAndLeftAlone) {
     project.Write("Quest/SERVER/RubyRing.ITM", Sample("SERVER/RubyRing.ITM"));
     fs::remove(project.Path("Quest/CLIENT/RubyRing.ITM"));
     project.MakeFolder("Quest/CLIENT/RubyRing.ITM");
-    auto expected = TakeSnapshot(QuestFolder());
-    expected["SERVER/RubyRing.ITM"] = kNewServer;
+    const auto beforeDescription = TakeSnapshot(QuestFolder());
     SaveFails(project.Path("Quest/CLIENT/RubyRing.ITM"), "a folder of that name stands where the file belongs.");
-    EXPECT_EQ(Differences(TakeSnapshot(QuestFolder()), expected), "");
+    EXPECT_EQ(Differences(TakeSnapshot(QuestFolder()), beforeDescription), "") << "no item is left half-saved";
+}
+
+TEST_F(SaveFaultTest, AFolderWhereAnExistingItemsIconBelongsIsToldAndTheItemStillSaves) {
+    fs::remove(project.Path("Quest/CLIENT/RubyRing.BMP"));
+    project.MakeFolder("Quest/CLIENT/RubyRing.BMP");
+    Open({Quest() + "RubyRing.ITM"});
+    EXPECT_EQ(desktop.messages,
+              QStringList{QString::fromStdString("Could not read \"" + project.Path("Quest/CLIENT/RubyRing.BMP") +
+                                                 "\": a folder of that name stands where the file belongs.")});
+    desktop.messages.clear();
+    Price().selectAll();
+    QTest::keyClicks(&Price(), QStringLiteral("1750"));
+    ClickCommand("Image_SAVE");
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), kNewServer);
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(SaveFaultTest, AFileWhereTheServerFolderBelongsIsReported) {
@@ -153,7 +166,8 @@ TEST_F(SaveFaultTest, AFullDiskIsReportedAndTheOldFilesStayWhole) {
     FreePages(filler, 1);
     auto expected = TakeSnapshot(quest);
     expected["SERVER/RubyRing.ITM"] = kNewServer;
-    SaveFails(root + "CLIENT/RubyRing.ITM", "No space left on device.");
+    SaveFails(root + "CLIENT/RubyRing.ITM", "No space left on device. Already saved: \"" + root +
+                                                "SERVER/RubyRing.ITM\"; the item's other files are as they were.");
     EXPECT_EQ(Differences(TakeSnapshot(quest), expected), "")
         << "the server file complete, the description whole and old";
 
