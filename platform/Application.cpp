@@ -42,25 +42,25 @@ QString MessageBoxText(const QString& text) {
     // anywhere when it has none, so that the box never grows wider than the screen.
     constexpr int kRunBreakableAtSeparator = 20;
     constexpr int kLongestRun = 40;
-    const QChar breakPoint(0x200B);
+    const QString lines = MessageCopyText(text);
     QString shown;
-    shown.reserve(text.size() + text.size() / kLongestRun);
+    shown.reserve(lines.size() + lines.size() / kLongestRun);
     int run = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r')) {
-            shown.append(QLatin1Char('\n'));
-            i += (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ? 1 : 0;
-            run = 0;
-            continue;
-        }
+    for (const QChar c : lines) {
         shown.append(c);
         run = c.isSpace() ? 0 : run + 1;
         const bool separator = c == QLatin1Char('/') || c == QLatin1Char('\\');
         if (((separator && run >= kRunBreakableAtSeparator) || run >= kLongestRun) && !c.isHighSurrogate()) {
-            shown.append(breakPoint);
+            shown.append(kMessageBreakPoint);
             run = 0;
         }
     }
     return shown;
+}
+
+QString MessageCopyText(const QString& text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
 }

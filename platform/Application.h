@@ -35,5 +35,9 @@ private:
 };
 
 // A message's text as a box shows it: a lone carriage return becomes a line break, and a long run without blanks,
-// such as a path, may break at its separators.
+// such as a path, may break at its separators, where it gets an invisible break point.
 QString MessageBoxText(const QString& text);
+inline constexpr QChar kMessageBreakPoint(u'\u200B');
+
+// A message's text as the user copies it from a box: its line breaks as shown, and nothing the user cannot see.
+QString MessageCopyText(const QString& text);

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFileIconProvider>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,19 +45,23 @@ PictureDialog::PictureDialog(QWidget* owner, const QString& startFolder) : QDial
 void PictureDialog::BuildControls() {
     auto* grid = new QGridLayout(this);
     m_lookIn = new QLineEdit(this);
+    m_lookIn->setObjectName(QStringLiteral("lookInField"));
     auto* up = new QToolButton(this);
     up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     up->setToolTip(QStringLiteral("Up one folder"));
     m_entries = new QListWidget(this);
+    m_entries->setObjectName(QStringLiteral("entryList"));
     m_preview = new QLabel(this);
     m_preview->setFixedSize(kPreviewSize, kPreviewSize);
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setFrameShape(QFrame::StyledPanel);
     m_fileName = new QLineEdit(this);
+    m_fileName->setObjectName(QStringLiteral("fileNameField"));
     auto* fileType = new QComboBox(this);
     fileType->addItem(QStringLiteral("Bitmaps (*.bmp)"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, Qt::Vertical, this);
     m_open = buttons->button(QDialogButtonBox::Open);
+    m_open->setObjectName(QStringLiteral("openButton"));
     m_open->setEnabled(false);
 
     grid->addWidget(new QLabel(QStringLiteral("Look in:"), this), 0, 0);
@@ -71,17 +76,35 @@ void PictureDialog::BuildControls() {
     grid->addWidget(buttons, 2, 3, 2, 1, Qt::AlignBottom);
     grid->setColumnStretch(1, 1);
 
-    connect(m_lookIn, &QLineEdit::returnPressed, this, [this] { ShowFolder(m_lookIn->text()); });
     connect(up, &QToolButton::clicked, this, [this] { OpenOrPick(QStringLiteral("..")); });
     connect(m_entries, &QListWidget::currentItemChanged, this, &PictureDialog::EntrySelected);
     connect(m_entries, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* entry) { OpenOrPick(entry->text()); });
     connect(m_fileName, &QLineEdit::textChanged, this,
-            [this](const QString& name) { m_open->setEnabled(!name.trimmed().isEmpty()); });
-    connect(m_fileName, &QLineEdit::returnPressed, this, [this] { OpenOrPick(m_fileName->text()); });
+            [this](const QString& name) { m_open->setEnabled(NamedBitmap(name).has_value()); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OpenOrPick(m_fileName->text()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // A line edit and the list pass Enter on to the dialog, whose default button would then press Open too.
+    m_lookIn->installEventFilter(this);
+    m_fileName->installEventFilter(this);
+    m_entries->installEventFilter(this);
     m_fileName->setFocus();
+}
+
+bool PictureDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return QDialog::eventFilter(watched, event);
+    if (watched == m_lookIn) {
+        ShowFolder(m_lookIn->text());
+    } else if (watched == m_fileName) {
+        OpenOrPick(m_fileName->text());
+    } else if (QListWidgetItem* entry = m_entries->currentItem()) {
+        OpenOrPick(entry->text());
+    }
+    return true;
 }
 
 void PictureDialog::ShowFolder(const QString& folder) {
@@ -89,6 +112,7 @@ void PictureDialog::ShowFolder(const QString& folder) {
     m_lookIn->setText(QDir::toNativeSeparators(m_folder.absolutePath()));
     m_entries->clear();
     m_preview->clear();
+    m_fileName->clear();
     const QFileIconProvider icons;
     const QFileInfoList entries =
         m_folder.entryInfoList({QStringLiteral("*.bmp")}, QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot,
@@ -113,16 +137,26 @@ void PictureDialog::ShowPreview(const QString& file) {
     m_preview->setPixmap(PreviewOf(file));
 }
 
+std::optional<QString> PictureDialog::NamedBitmap(const QString& name) const {
+    const QString plain = name.trimmed();
+    if (plain.contains(QLatin1Char('/')) || plain.contains(QDir::separator()) ||
+        !plain.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QString typed = QDir::toNativeSeparators(m_folder.absoluteFilePath(plain));
+    const QFileInfo stored(TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(typed))));
+    if (!stored.isFile())
+        return std::nullopt;
+    return stored.absoluteFilePath();
+}
+
 void PictureDialog::OpenOrPick(const QString& name) {
     // A typed name is found whatever its letter case, as everywhere in the editor.
     const QString typed = QDir::toNativeSeparators(m_folder.absoluteFilePath(name.trimmed()));
-    const QString path = TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(typed)));
-    const QFileInfo target(path);
+    const QFileInfo target(TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(typed))));
     if (target.isDir()) {
-        ShowFolder(path);
-        m_fileName->clear();
-    } else if (target.isFile()) {
-        m_picked = target.absoluteFilePath();
+        ShowFolder(target.filePath());
+    } else if (const std::optional<QString> bitmap = NamedBitmap(name)) {
+        m_picked = *bitmap;
         accept();
     } else {
         QApplication::beep();

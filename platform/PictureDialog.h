@@ -25,13 +25,18 @@ public:
     QString Folder() const { return m_folder.absolutePath(); }
     QString PickedFile() const { return m_picked; }
 
-    // Shows the folder's subfolders and bitmaps; a folder that cannot be read shows nothing.
+    // Shows the folder's subfolders and bitmaps, nothing selected or named; a folder that cannot be read shows nothing.
     void ShowFolder(const QString& folder);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
     void ShowPreview(const QString& file);
-    // Enter, a double click or Open: a folder is opened, a bitmap picked.
+    // The stored path of the bitmap the name names in the shown folder, or nothing.
+    std::optional<QString> NamedBitmap(const QString& name) const;
+    // Enter, a double click or Open: a folder is opened, a bitmap of the shown folder picked.
     void OpenOrPick(const QString& name);
     void EntrySelected(QListWidgetItem* entry);
 

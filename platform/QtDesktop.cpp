@@ -2,15 +2,13 @@
 
 #include "platform/Application.h"
 #include "platform/PictureDialog.h"
+#include "platform/PlainMessageBox.h"
 #include "platform/ShellFileOperation.h"
-
-#include <QMessageBox>
 
 QtDesktop::QtDesktop(TApplication& application) : m_application(application) {}
 
 void QtDesktop::ShowMessage(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, TApplication::Title(), MessageBoxText(text), QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
+    PlainMessageBox box(owner, TApplication::Title(), text);
     box.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/TextEncoding.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -43,6 +44,25 @@ std::string ToWindows1252(const QString& text) {
     return bytes;
 }
 
+QStringConverter::Encoding ConverterFor(Encoding encoding) {
+    return encoding == Encoding::Utf16LittleEndian ? QStringConverter::Utf16LE
+           : encoding == Encoding::Utf16BigEndian  ? QStringConverter::Utf16BE
+                                                   : QStringConverter::System;
+}
+
+// The text that bytes written in the encoding give back, byte order mark included.
+QString DecodeIn(const std::string& bytes, Encoding encoding) {
+    if (encoding == Encoding::Windows1252)
+        return FromWindows1252(bytes);
+    QStringDecoder decoder(ConverterFor(encoding),
+                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+bool Holds(Encoding encoding, const QString& text) {
+    return DecodeIn(Encode(text, encoding), encoding) == text;
+}
+
 } // namespace
 
 QString FromSystem(const std::string& bytes) {
@@ -74,12 +94,25 @@ DecodedText Decode(const std::string& bytes) {
 std::string Encode(const QString& text, Encoding encoding) {
     if (encoding == Encoding::Windows1252)
         return ToWindows1252(text);
-    const QStringConverter::Encoding converter = encoding == Encoding::Utf16LittleEndian ? QStringConverter::Utf16LE
-                                                 : encoding == Encoding::Utf16BigEndian  ? QStringConverter::Utf16BE
-                                                                                         : QStringConverter::System;
-    QStringEncoder encoder(converter);
+    QStringEncoder encoder(ConverterFor(encoding));
     const QByteArray bytes = encoder.encode(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString CharactersNotHeld(const QString& text, Encoding encoding) {
+    if (Holds(encoding, text))
+        return QString();
+    QString notHeld;
+    QSet<QString> tried;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+        if (!tried.contains(character) && !Holds(encoding, character))
+            notHeld += character;
+        tried.insert(character);
+    }
+    return notHeld;
 }
 
 std::string EncodeLines(const QStringList& lines, Encoding encoding) {

@@ -6,6 +6,7 @@
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/TempFolder.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
@@ -23,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 TEST(MessageBoxText, ALoneCarriageReturnBreaksTheLine) {
     EXPECT_EQ(MessageBoxText(QStringLiteral("WARNING!\rThe file\r\nnext")), QStringLiteral("WARNING!\nThe file\nnext"));
@@ -41,22 +44,39 @@ void OnNextModalWindow(std::function<void(QDialog&)> act) {
 
 } // namespace
 
-TEST(MessageBox, NeverGrowsWiderThanTheScreen) {
+TEST(MessageBox, ShowsALongPathWithinTheScreenAndCopiesItAsGiven) {
     QtDesktop desktop(*static_cast<TApplication*>(QCoreApplication::instance()));
     const QString deepPath =
         QStringLiteral("/games/") + QStringLiteral("Quest/").repeated(60) + QStringLiteral("X.ITM");
     const QString longName = QStringLiteral("/games/Quest/SERVER/") + QString(251, QLatin1Char('L'));
     const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    QClipboard& clipboard = *QGuiApplication::clipboard();
     for (const QString& path : {deepPath, longName}) {
+        const QString message = QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied.");
+        clipboard.clear();
         int shownWidth = 0;
+        QString copied;
+        std::optional<QString> copiedSelection;
         OnNextModalWindow([&](QDialog& box) {
             shownWidth = box.frameGeometry().width();
+            QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+            copied = clipboard.text();
+            // Where the style lets the user select the text, a selection is copied by the text itself.
+            auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            if (text && text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse)) {
+                text->setSelection(0, int(text->text().size()));
+                QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+                copiedSelection = clipboard.text();
+            }
             box.done(0);
         });
-        desktop.ShowMessage(nullptr,
-                            QStringLiteral("Could not save \"") + path + QStringLiteral("\": Permission denied."));
+        desktop.ShowMessage(nullptr, message);
         EXPECT_GT(shownWidth, 0);
         EXPECT_LE(shownWidth, screenWidth);
+        EXPECT_TRUE(copied.split(QLatin1Char('\n')).contains(message)) << copied.toStdString();
+        if (copiedSelection) {
+            EXPECT_EQ(copiedSelection->toStdString(), message.toStdString());
+        }
     }
 }
 
@@ -72,6 +92,22 @@ TEST(PictureDialog, KeepsNoSettings) {
     EXPECT_EQ(after.exists() ? after.lastModified() : QDateTime(), before) << "the dialog wrote its history";
 }
 
+namespace {
+
+bool ShowsAPreview(const PictureDialog& dialog) {
+    const auto labels = dialog.findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return !label->pixmap().isNull(); });
+}
+
+QStringList ShownEntries(const QListWidget& entries) {
+    QStringList shown;
+    for (int row = 0; row < entries.count(); ++row)
+        shown << entries.item(row)->text();
+    return shown;
+}
+
+} // namespace
+
 TEST(PictureDialog, ShowsFoldersAndBitmapsPreviewsThemAndPicksOne) {
     const TempFolder project;
     QImage picture(4, 4, QImage::Format_RGB32);
@@ -79,29 +115,69 @@ TEST(PictureDialog, ShowsFoldersAndBitmapsPreviewsThemAndPicksOne) {
     project.MakeFolder("RESOURCES/Old");
     ASSERT_TRUE(picture.save(QString::fromStdString(project.Path("RESOURCES/Gem.bmp")), "BMP"));
     ASSERT_TRUE(picture.save(QString::fromStdString(project.Path("RESOURCES/Old/AXE.BMP")), "BMP"));
+    ASSERT_TRUE(picture.save(QString::fromStdString(project.Path("RESOURCES/Old/gem.BMP")), "BMP"));
     project.Write("RESOURCES/Notes.txt", "not a picture");
-    PictureDialog dialog(nullptr, QString::fromStdString(project.Path("RESOURCES")));
-    auto* entries = dialog.findChild<QListWidget*>();
-    ASSERT_NE(entries, nullptr);
-    QStringList shown;
-    for (int row = 0; row < entries->count(); ++row)
-        shown << entries->item(row)->text();
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("Old"), QStringLiteral("Gem.bmp")}))
+    const QString resources = QString::fromStdString(project.Path("RESOURCES"));
+    const QString old = QString::fromStdString(project.Path("RESOURCES/Old"));
+    PictureDialog dialog(nullptr, resources);
+    // Shown, as the user has it: a dialog's buttons are pressed by Enter only while they are visible.
+    dialog.show();
+    auto* entries = dialog.findChild<QListWidget*>("entryList");
+    auto* lookIn = dialog.findChild<QLineEdit*>("lookInField");
+    auto* fileName = dialog.findChild<QLineEdit*>("fileNameField");
+    auto* open = dialog.findChild<QPushButton*>("openButton");
+    ASSERT_TRUE(entries && lookIn && fileName && open);
+    EXPECT_EQ(ShownEntries(*entries), (QStringList{QStringLiteral("Old"), QStringLiteral("Gem.bmp")}))
         << "folders first, then the bitmaps; nothing else";
 
     entries->setCurrentRow(1);
-    const auto labels = dialog.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) { return !label->pixmap().isNull(); }))
-        << "the selected picture is previewed";
+    EXPECT_TRUE(ShowsAPreview(dialog)) << "the selected picture is previewed";
+    EXPECT_TRUE(open->isEnabled());
 
+    // Enter in the folder field only goes there, though the same name is a bitmap there too.
+    lookIn->selectAll();
+    QTest::keyClicks(lookIn, QDir::toNativeSeparators(old));
+    QTest::keyClick(lookIn, Qt::Key_Return);
+    EXPECT_NE(dialog.result(), QDialog::Accepted) << "picked " << dialog.PickedFile().toStdString();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QDir(dialog.Folder()), QDir(old));
+    EXPECT_EQ(ShownEntries(*entries), (QStringList{QStringLiteral("AXE.BMP"), QStringLiteral("gem.BMP")}));
+    EXPECT_TRUE(entries->selectedItems().isEmpty());
+    EXPECT_TRUE(fileName->text().isEmpty());
+    EXPECT_FALSE(ShowsAPreview(dialog));
+    EXPECT_FALSE(open->isEnabled());
+
+    // Open waits for a name of a bitmap in the shown folder, in any letter case.
+    const auto openWith = [&](const QString& name) {
+        fileName->clear();
+        QTest::keyClicks(fileName, name);
+        return open->isEnabled();
+    };
+    EXPECT_TRUE(openWith(QStringLiteral("axe.bmp")));
+    EXPECT_FALSE(openWith(QStringLiteral("axe")));
+    EXPECT_FALSE(openWith(QStringLiteral("../Gem.bmp"))) << "a bitmap of another folder";
+    EXPECT_FALSE(openWith(QDir::toNativeSeparators(old + QStringLiteral("/AXE.BMP"))));
+
+    // Enter in the name field opens the folder it names, and never picks a file that is no bitmap.
+    EXPECT_FALSE(openWith(QStringLiteral("..")));
+    QTest::keyClick(fileName, Qt::Key_Return);
+    EXPECT_EQ(QDir(dialog.Folder()), QDir(resources));
+    EXPECT_TRUE(fileName->text().isEmpty());
+    EXPECT_FALSE(openWith(QStringLiteral("Notes.txt")));
+    QTest::keyClick(fileName, Qt::Key_Return);
+    EXPECT_NE(dialog.result(), QDialog::Accepted) << "picked " << dialog.PickedFile().toStdString();
+    EXPECT_FALSE(openWith(QStringLiteral("Old")));
+
+    // Enter on a folder entry still opens it.
     entries->setCurrentRow(0);
     QTest::keyClick(entries, Qt::Key_Return);
-    EXPECT_EQ(QDir(dialog.Folder()), QDir(QString::fromStdString(project.Path("RESOURCES/Old"))));
-    auto* fileName = dialog.findChildren<QLineEdit*>().back();
-    QTest::keyClicks(fileName, QStringLiteral("axe.bmp"));
+    EXPECT_EQ(QDir(dialog.Folder()), QDir(old));
+    EXPECT_TRUE(dialog.isVisible());
+
+    EXPECT_TRUE(openWith(QStringLiteral("axe.bmp")));
     QTest::keyClick(fileName, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(QFileInfo(dialog.PickedFile()).isFile());
+    EXPECT_EQ(QFileInfo(dialog.PickedFile()), QFileInfo(old + QStringLiteral("/AXE.BMP")));
 }
 
 TEST(ApplicationTitle, IsTheProgramNameWithoutItsExtension) {
