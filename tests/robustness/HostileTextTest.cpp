@@ -4,6 +4,7 @@
 #include "tests/robustness/HostileItem.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace {
 
@@ -19,7 +20,7 @@ TEST_F(HostileItemTest, EmptyFilesOpenAndTheSaveFixesPriceAndStackWithItsMessage
     OpenHostile();
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
     EXPECT_EQ(Type().currentIndex(), -1);
-    EXPECT_EQ(BonusTexts(), QStringList{""});
+    EXPECT_TRUE(BonusTexts().isEmpty());
 
     Save();
     EXPECT_EQ(desktop.messages, (QStringList{"Price value is empty, set to Price=0",
@@ -112,6 +113,36 @@ TEST_F(HostileItemTest, UnkeepableTextIsShownWithAMessageAndNeverOverwritten) {
                                             "replace what it holds."});
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(project.Read(kServer) == wideServer && project.Read(kDescription) == brokenDescription);
+}
+
+TEST_F(HostileItemTest, TypedTextTheDescriptionsEncodingCannotHoldIsToldAndNothingIsWritten) {
+    const std::string windows = "Caf\xE9 blade.\r\n";
+    WriteItem(CrLfLines(kRing), windows);
+    OpenHostile();
+    auto& description = Child<QPlainTextEdit>("Memo1");
+    description.moveCursor(QTextCursor::End);
+    // Typed as one key press each would be, though QTest can only name the keys of ASCII text.
+    const auto type = [&description](const QString& text) {
+        QTest::sendKeyEvent(QTest::Click, &description, Qt::Key_unknown, text, Qt::NoModifier);
+    };
+    type(QStringLiteral("\u6F22\u5B57 \U0001F5E1 \u00E9"));
+    Save();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].startsWith("The description cannot be saved in \"" + Shown(kDescription) + "\""));
+    EXPECT_TRUE(desktop.messages[0].contains(QStringLiteral(": \u6F22 \u5B57 \U0001F5E1\r")))
+        << desktop.messages[0].toStdString();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(project.Read(kServer) == CrLfLines(kRing) && project.Read(kDescription) == windows);
+
+    description.moveCursor(QTextCursor::End);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(&description, Qt::Key_Backspace);
+    type(QStringLiteral("\u00E9"));
+    desktop.messages.clear();
+    Save();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_EQ(project.Read(kDescription), "Caf\xE9 blade.\r\n\xE9\r\n")
+        << "what it holds is saved once the rest is gone";
 }
 
 TEST_F(HostileItemTest, BlankLinesInsideAndAtTheEndOfTheDescriptionSurvive) {

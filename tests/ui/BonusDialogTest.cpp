@@ -1,4 +1,5 @@
 #include "tests/support/RecordingDesktop.h"
+#include "tests/support/WheelTurn.h"
 #include "ui/forms/UBonusF.h"
 #include "ui/widgets/BonusSpinEdit.h"
 
@@ -186,6 +187,19 @@ TEST_F(BonusDialogTest, TheKindListStartsWithAllKindsAndEachShowingRefillsItByTy
         });
     }
     Run(kPotion, [&] { EXPECT_EQ(KindTexts(), potions); });
+}
+
+TEST_F(BonusDialogTest, TheWheelTurnsTheKindListOnlyOnceTheUserIsInIt) {
+    Run(kRing, [&] {
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        Value().setFocus();
+        TurnWheelDown(Kinds(), 2);
+        EXPECT_EQ(Kinds().currentIndex(), 0) << "the wheel scrolls past the list";
+        Kinds().setFocus();
+        TurnWheelDown(Kinds(), 2);
+        EXPECT_EQ(Kinds().currentIndex(), 2);
+    });
 }
 
 TEST_F(BonusDialogTest, APotionOffersItsKindsWithoutAValue) {

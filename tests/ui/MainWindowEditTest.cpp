@@ -1,4 +1,5 @@
 // Editing on the item sheet: the hover captions, the digit fields, the wearable check and the bonus commands.
+#include "tests/support/WheelTurn.h"
 #include "tests/ui/MainWindowFixture.h"
 
 #include "ui/widgets/BonusSpinEdit.h"
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
-#include <QWheelEvent>
 
 TEST_F(MainWindowTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
     OpenItem("RubyRing.ITM");
@@ -117,12 +117,7 @@ TEST_F(MainWindowTest, WhatTheUserDidNotMeanChangesNothing) {
 
     for (QComboBox* choice : {&Type(), &Class()}) {
         const int chosen = choice->currentIndex();
-        const QPoint middle = choice->rect().center();
-        for (int notch = 0; notch < 2; ++notch) {
-            QWheelEvent wheel(middle, choice->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(choice, &wheel);
-        }
+        TurnWheelDown(*choice, 2);
         EXPECT_EQ(choice->currentIndex(), chosen) << "the wheel scrolls past a choice not clicked into";
     }
 }
@@ -142,7 +137,7 @@ TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
     OnBonusDialog([](TBonusF&) { FAIL() << "no dialog for a quest item"; });
     ClickCommand("Image_Add");
     EXPECT_EQ(desktop.messages.back(), QStringLiteral("Can not add bonus to this certain item type"));
-    EXPECT_EQ(BonusTexts(), QStringList{""});
+    EXPECT_TRUE(BonusTexts().isEmpty());
 
     project.Write("Quest/SERVER/Odd.ITM", "Type=Trinket\r\nBonus=\r\n");
     OpenItem("Odd.ITM");

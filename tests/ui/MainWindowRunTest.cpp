@@ -3,7 +3,10 @@
 
 #include "ui/widgets/BonusSpinEdit.h"
 
+#include <QFileInfo>
 #include <QTest>
+
+#include <filesystem>
 
 namespace {
 
@@ -63,22 +66,31 @@ TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
 }
 
 TEST_F(MainWindowTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
-    project.Write("Quest/RESOURCES/RUBYRING.bmp", Sample("RESOURCES/Gem.bmp"));
-    project.Write("Quest/RESOURCES/.bmp", Sample("RESOURCES/Gem.bmp"));
-    for (const char* picture : {"RUBYRING.bmp", ".bmp", "Staff.bmp"})
-        desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/") + picture));
+    // A project copied from Windows, its pictures' folder named in another letter case.
+    std::filesystem::rename(project.Path("Quest/RESOURCES"), project.Path("Quest/Resources"));
+    project.Write("Quest/Resources/old/RUBYRING.bmp", Sample("RESOURCES/Gem.bmp"));
+    project.Write("Quest/Resources/.bmp", Sample("RESOURCES/Gem.bmp"));
+    for (const char* picture : {"old/RUBYRING.bmp", ".bmp", "Staff.bmp"})
+        desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/Resources/") + picture));
     Open({project.Path("Quest")});
     ASSERT_EQ(desktop.messages.size(), 2);
     EXPECT_EQ(desktop.messages[0],
               QStringLiteral("An item named RUBYRING already exists in this project. Please pick another picture."));
-    EXPECT_EQ(desktop.pictureFolders.size(), 3) << "after each message the picture dialog opens again";
+    ASSERT_EQ(desktop.pictureFolders.size(), 3) << "after each message the picture dialog opens again";
+    EXPECT_TRUE(QFileInfo(desktop.pictureFolders[0]).isDir()) << desktop.pictureFolders[0].toStdString();
+    const auto absolute = [this](const char* folder) {
+        return QFileInfo(QString::fromStdString(project.Path(folder))).absoluteFilePath();
+    };
+    EXPECT_EQ(desktop.pictureFolders.mid(1),
+              (QStringList{absolute("Quest/Resources/old"), absolute("Quest/Resources")}))
+        << "each time on the folder the user was in";
     EXPECT_EQ(form->ItemName(), "Staff");
     ClickCommand("Image_SAVE");
     EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), Sample("SERVER/RubyRing.ITM"));
     EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.BMP"), Sample("CLIENT/RubyRing.BMP"));
     EXPECT_FALSE(project.Exists("Quest/SERVER/.ITM"));
 
-    desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/RUBYRING.bmp")));
+    desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/Resources/old/RUBYRING.bmp")));
     Open({project.Path("Quest")});
     EXPECT_TRUE(desktop.terminated) << "cancelling the dialog shown again still ends the run";
 }
@@ -128,8 +140,8 @@ TEST_F(MainWindowTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
     EXPECT_EQ(desktop.messages[0], QStringLiteral("Price value is empty, set to Price=0"));
     EXPECT_EQ(desktop.messages[1], QStringLiteral("Stack value is empty or less than 1, set to Stack=1"));
     EXPECT_TRUE(desktop.messages[2].contains(QStringLiteral("Lost.ITM"))) << desktop.messages[2].toStdString();
-    EXPECT_EQ(project.Read("Quest/SERVER/Lost.ITM"), "Type=Ring\r\nStack=1\r\nBonus=\r\nPrice=0\r\nClass=\r\n")
-        << "the server file is written before the description fails";
+    EXPECT_EQ(project.Read("Quest/SERVER/Lost.ITM"), "Type=Ring\r\nStack=0\r\n")
+        << "nothing is written while the description has no folder to go to";
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(Stack().text(), QStringLiteral("1"));
     EXPECT_FALSE(project.Exists("Quest/CLIENT"));

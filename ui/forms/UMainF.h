@@ -74,7 +74,7 @@ private:
     void ShowServerData(const ServerData& server);
     void ShowDescription(const std::string& bytes);
     void StartNewItem();
-    QString NewItemNameProblem(const std::string& itemName) const;
+    QString NewItemNameProblem(const QString& pictureName) const;
     void ShowIcon(const std::string& path);
     void FillClassChoice(const std::vector<std::string>& classNames);
     std::string SelectedClassName() const;
@@ -89,6 +89,7 @@ private:
     void ListBox1MouseMove();
     void HideHoverButtons();
 
+    bool DescriptionCanBeSaved(const QStringList& lines);
     ItemVocabulary::TypeIndex SelectedType() const;
     void SelectType(ItemVocabulary::TypeIndex type);
     bool RunBonusDialog(const QString& caption);

@@ -1,6 +1,7 @@
 // The item editor window: loading an existing item, starting a new one, and the wearable check.
 #include "ui/forms/UMainF.h"
 
+#include "base/FileSystem.h"
 #include "base/Os.h"
 #include "base/UMisc.h"
 #include "itemdata/ItemFiles.h"
@@ -72,13 +73,15 @@ void TForm1::ShowDescription(const std::string& bytes) {
 }
 
 void TForm1::StartNewItem() {
-    const QString resources = TextCodec::FromSystem(m_projectRoot + "RESOURCES" + Os::kPathSeparator);
+    // A project copied from Windows may have its pictures in "Resources" or "resources".
+    QString folder = TextCodec::FromSystem(FileSystem::StoredPath(m_projectRoot + "RESOURCES") + Os::kPathSeparator);
     std::optional<QString> picked;
-    while ((picked = m_desktop.PickPicture(this, resources))) {
-        const QString problem = NewItemNameProblem(StripExtension(TextCodec::ToSystem(QFileInfo(*picked).fileName())));
+    while ((picked = m_desktop.PickPicture(this, folder))) {
+        const QString problem = NewItemNameProblem(QFileInfo(*picked).fileName());
         if (problem.isEmpty())
             break;
         m_desktop.ShowMessage(this, problem);
+        folder = QFileInfo(*picked).absolutePath();
     }
     if (!picked) {
         m_desktop.TerminateApplication();
@@ -94,9 +97,15 @@ void TForm1::StartNewItem() {
     m_pickedIcon = NativeBytes(picture.absoluteFilePath());
 }
 
-// Why a picture cannot start a new item: the name it gives is empty, or an item of that name already exists and
-// would be replaced. Empty when it can.
-QString TForm1::NewItemNameProblem(const std::string& itemName) const {
+// Why the picture of this file name cannot start a new item: the name it gives is empty, holds characters that file
+// names in the system's code page cannot, or is an existing item's, which would be replaced. Empty when it can.
+QString TForm1::NewItemNameProblem(const QString& pictureName) const {
+    const QString notHeld = TextCodec::CharactersNotHeld(pictureName, TextCodec::Encoding::System);
+    if (!notHeld.isEmpty())
+        return QStringLiteral("The picture's name %1 holds characters that the system's code page cannot hold (%2), "
+                              "so no item can be named after it. Please pick another picture.")
+            .arg(pictureName, notHeld);
+    const std::string itemName = StripExtension(TextCodec::ToSystem(pictureName));
     if (itemName.empty())
         return QStringLiteral("A picture whose name starts with a dot or has no dot gives no item name. "
                               "Please pick another picture.");

@@ -20,10 +20,34 @@ void FixUp(std::optional<std::string> (*fixUp)(std::string&), FileText& loaded, 
     loaded.ShowIn(field);
 }
 
+QString EncodingName(TextCodec::Encoding encoding) {
+    return encoding == TextCodec::Encoding::Windows1252 ? QStringLiteral("Windows-1252")
+                                                        : QStringLiteral("the system's code page");
+}
+
 } // namespace
+
+// Typed or pasted text that the description file's encoding cannot hold would be saved as "?": the user is told
+// which characters, and changes the text, before anything is written.
+bool TForm1::DescriptionCanBeSaved(const QStringList& lines) {
+    const QString notHeld = TextCodec::CharactersNotHeld(lines.join(QLatin1Char('\n')), m_descriptionEncoding);
+    if (notHeld.isEmpty())
+        return true;
+    QStringList characters;
+    for (qsizetype i = 0; i < notHeld.size(); i += notHeld[i].isHighSurrogate() ? 2 : 1)
+        characters.append(notHeld.mid(i, notHeld[i].isHighSurrogate() ? 2 : 1));
+    m_desktop.ShowMessage(this, QStringLiteral("The description cannot be saved in \"%1\": its encoding, %2, cannot "
+                                               "hold these characters: %3\rPlease change them and save again.")
+                                    .arg(TextCodec::FromSystem(DescriptionFilePath(m_projectRoot, m_itemName)),
+                                         EncodingName(m_descriptionEncoding), characters.join(QLatin1Char(' '))));
+    return false;
+}
 
 void TForm1::Image_SAVEClick() {
     RefuseToReplaceUnreadFiles(m_unreadFiles);
+    const QStringList description = Memo1->DisplayedLines();
+    if (!DescriptionCanBeSaved(description))
+        return;
     std::string price = m_loadedPrice.BytesFor(Edit1->text());
     FixUp(FixUpPrice, m_loadedPrice, *Edit1, m_desktop, price);
     std::string stack = m_loadedStack.BytesFor(Edit2->text());
@@ -36,7 +60,7 @@ void TForm1::Image_SAVEClick() {
     item.price = price;
     item.stack = stack;
     item.bonuses = BonusEntries();
-    item.description = TextCodec::EncodeLines(Memo1->DisplayedLines(), m_descriptionEncoding);
+    item.description = TextCodec::EncodeLines(description, m_descriptionEncoding);
     item.pickedIcon = m_pickedIcon;
     item.unreadFiles = m_unreadFiles;
     DesktopIconCopier iconCopier(m_desktop, this);

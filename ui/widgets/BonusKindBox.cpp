@@ -24,7 +24,7 @@ public:
 
 } // namespace
 
-BonusKindBox::BonusKindBox(QWidget* parent) : QComboBox(parent) {
+BonusKindBox::BonusKindBox(QWidget* parent) : FocusedWheelComboBox(parent) {
     setEditable(false);
     setItemDelegate(new KindRowDelegate(this));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QComboBox>
+#include "ui/widgets/FocusedWheelComboBox.h"
 
 // The bonus kind list: a drop-down list without typing whose rows are 23 pixels high, with a flat arrow button.
-class BonusKindBox : public QComboBox {
+class BonusKindBox : public FocusedWheelComboBox {
     Q_OBJECT
 
 public:

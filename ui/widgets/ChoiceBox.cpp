@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QStyleOption>
-#include <QWheelEvent>
 
 namespace {
 
@@ -12,18 +11,10 @@ constexpr int kArrowRightMargin = 4;
 
 } // namespace
 
-ChoiceBox::ChoiceBox(const QString& name, QWidget* parent) : QComboBox(parent) {
+ChoiceBox::ChoiceBox(const QString& name, QWidget* parent) : FocusedWheelComboBox(parent) {
     setObjectName(name);
     setEditable(false);
     setFrame(false);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void ChoiceBox::wheelEvent(QWheelEvent* event) {
-    if (hasFocus())
-        QComboBox::wheelEvent(event);
-    else
-        event->ignore();
 }
 
 // Painted here rather than styled: a style sheet gives the window a style of its own, which costs the start-up,
