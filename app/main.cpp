@@ -8,7 +8,11 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    TApplication application(argc, argv);
+    // Every argument after the program's name is part of the path the suite passes, split at its blanks, as the
+    // bytes they are: Qt sees none of them, or it would take words such as "-reverse" for its own options.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    int programNameOnly = 1;
+    TApplication application(programNameOnly, argv);
     QtDesktop desktop(application);
     // A failure that escaped every handler is a fault of the program: it is shown, and the program ends without
     // letting Qt go on in an unknown state.
@@ -16,8 +20,6 @@ int main(int argc, char** argv) {
         ShowFailure(desktop, nullptr, failure);
         std::_Exit(EXIT_FAILURE);
     });
-    // The arguments left once Qt took its own, as the bytes they are: a file name that the locale's encoding
-    // cannot decode still names that very file.
-    RunEditor(application, desktop, std::vector<std::string>(argv + 1, argv + argc));
+    RunEditor(application, desktop, arguments);
     return 0;
 }
