@@ -2,6 +2,7 @@
 
 #include "app/SingleInstance.h"
 #include "platform/Application.h"
+#include "ui/artwork/BakedArtwork.h"
 #include "ui/artwork/SheetFont.h"
 #include "ui/forms/UBonusF.h"
 #include "ui/forms/UMainF.h"
@@ -16,6 +17,8 @@ void RunEditor(TApplication& application, Desktop& desktop, const std::vector<st
         // The sheet's font is the application's, so that the messages read as the sheet does, and so that the
         // description box, which starts its document in the application's font, loads no second font at start-up.
         QApplication::setFont(SheetFont());
+        // The taskbar, the task switcher and the window manager show it.
+        QApplication::setWindowIcon(BakedArtwork::ProgramIcon());
         form1 = std::make_unique<TForm1>(desktop, arguments);
         if (application.Terminated())
             return;

@@ -136,7 +136,7 @@ bool FolderExists(const std::string& path) {
 
 std::string ReadFile(const std::string& path) {
     const std::string stored = StoredPath(path);
-    FileHandle file(std::fopen(stored.c_str(), "rb"));
+    FileHandle file(Os::OpenForReading(stored));
     if (!file)
         throw FileError::FromErrno("read", path, errno);
     std::string bytes;
@@ -150,7 +150,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 void CheckReadable(const std::string& path) {
-    if (!FileHandle(std::fopen(StoredPath(path).c_str(), "rb")))
+    if (!FileHandle(Os::OpenForReading(StoredPath(path))))
         throw FileError::FromErrno("read", path, errno);
 }
 

@@ -49,6 +49,10 @@ std::string Utf8Text(const std::string& systemText) {
     return NarrowText(WideText(systemText, CP_ACP), CP_UTF8);
 }
 
+std::FILE* OpenForReading(const std::string& path) {
+    return _wfopen(FileSystemPath(path).c_str(), L"rb");
+}
+
 std::FILE* CreateNewFile(const std::string& path) {
     const int handle = _wopen(FileSystemPath(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
                               _S_IREAD | _S_IWRITE);
@@ -112,6 +116,10 @@ std::string CodePageText(const std::filesystem::path& path) {
 
 std::string Utf8Text(const std::string& systemText) {
     return systemText;
+}
+
+std::FILE* OpenForReading(const std::string& path) {
+    return std::fopen(path.c_str(), "rb");
 }
 
 std::FILE* CreateNewFile(const std::string& path) {

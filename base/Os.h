@@ -28,6 +28,10 @@ std::string CodePageText(const std::filesystem::path& path);
 // in the code page; elsewhere the bytes already are the locale's text and pass on as they are.
 std::string Utf8Text(const std::string& systemText);
 
+// Opens an existing file for reading its bytes; null (with errno set) when it cannot. On Windows through the wide
+// functions, which take paths longer than 260 characters.
+std::FILE* OpenForReading(const std::string& path);
+
 // Opens a new file for writing, only if nothing at all stands at path: an existing file, folder or link (even one
 // pointing nowhere) makes it fail with errno EEXIST, so a link planted there can never redirect the write.
 std::FILE* CreateNewFile(const std::string& path);

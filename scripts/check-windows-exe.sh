@@ -163,6 +163,8 @@ start "$work/new.status" "$wine" "$exe" "$(wine_path "$work/new")"
 dialog=$(find_window '^Select a Picture as Item Icon$')
 [ -n "$dialog" ] || wine_fail "no picture dialog for a new item"
 sleep 1
+# Its title bar shows the program's icon.
+shoot "$dialog" "$work/picture-dialog.png"
 # The picture is chosen in the list, the last by name: typing an Œ through the virtual keyboard is not reliable.
 point "$dialog" 300 380 && xdotool click 1 sleep 0.5 key Down sleep 0.3 key End sleep 0.5 key Return
 gone '^Select a Picture as Item Icon$' || wine_fail "the picture dialog took no Œuf.bmp"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Packs the Windows build into brindlework-<version>-windows-x64.zip: the programs, the Qt DLLs and the MinGW
-# runtime DLLs they load (found from their imports), the windows platform and style plugins, and a README.txt.
+# runtime DLLs they load (found from their imports), the windows platform and style plugins, a README.txt, and
+# the licences: LICENSE.txt, THIRD-PARTY-NOTICES.txt and the licence texts it names, in licenses/.
 # Everything is stripped of debug symbols. Nothing else goes in.
 # Usage: scripts/package-windows.sh WINDOWS_BUILD QT_PREFIX   -> WINDOWS_BUILD/brindlework-<version>-windows-x64.zip
 set -euo pipefail
@@ -33,6 +34,17 @@ add "$build/app/brindlework.exe" "$stage"
 [ ! -f "$build/checker/brindlework-check.exe" ] || add "$build/checker/brindlework-check.exe" "$stage"
 add "$qt/plugins/platforms/qwindows.dll" "$stage/platforms"
 add "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles"
+
+# Text files get Windows line ends, so that every Windows editor shows their lines.
+windows_text() {
+    sed 's/$/\r/' "$1" >"$2"
+}
+windows_text LICENSE "$stage/LICENSE.txt"
+windows_text THIRD-PARTY-NOTICES.txt "$stage/THIRD-PARTY-NOTICES.txt"
+mkdir -p "$stage/licenses"
+for text in licenses/*.txt; do
+    windows_text "$text" "$stage/$text"
+done
 cat >"$stage/README.txt" <<TEXT
 Brindlework $version, the item editor of the Quorvane game-making suite, for 64-bit Windows.
 
@@ -41,6 +53,8 @@ folder (to make a new item) or an item's .ITM file (to edit it); a start without
 brindlework-check.exe, where present, checks every item of a project from the command line:
     brindlework-check PROJECT_FOLDER
 The programs write nothing but the item files you save, and keep no settings.
+
+Licence: MIT (LICENSE.txt); third-party components are under their own licences (THIRD-PARTY-NOTICES.txt).
 TEXT
 sed -i 's/$/\r/' "$stage/README.txt"
 (cd "$build/package" && zip -q -9 -r "../$name.zip" "$name")

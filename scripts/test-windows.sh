@@ -6,7 +6,9 @@
 #      private virtual display;
 #   3. drives the real brindlework.exe as a user would (scripts/check-windows-exe.sh);
 #   4. packs the zip (scripts/package-windows.sh), unzips it into an empty folder and opens the sample item with
-#      it in a fresh Wine prefix, with no Qt anywhere on the path.
+#      it in a fresh Wine prefix, with no Qt anywhere on the path;
+#   5. reads back the icon, the version information and the manifest of both programs, as built and as zipped
+#      (scripts/check-windows-resources.sh), and finds the licences in the zip.
 # It fails, and says why, when a tool is missing or Wine cannot start: it never passes by leaving a part out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,6 +34,14 @@ cmake --build --preset windows-host --target sheet_artwork_baker brindlework
     rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
 BRINDLE_QT_WINDOWS_PREFIX="$qt" cmake --preset windows -DBRINDLE_WITH_QT=ON -DBRINDLE_WINE="$wine" >/dev/null
 cmake --build --preset windows
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+
+# Both programs carry what Windows shows of them: the built ones here, the zipped ones below.
+check_resources() {
+    scripts/check-windows-resources.sh "$1/brindlework.exe" "$version" "Brindlework item editor"
+    scripts/check-windows-resources.sh "$2/brindlework-check.exe" "$version" "Brindlework project checker"
+}
+check_resources "$build/app" "$build/checker"
 
 # Qt's offscreen platform reads fonts from one folder on Windows: the Linux build's fonts, so text is laid out as
 # in the Linux tests. Qt's and MinGW's DLLs are found through WINEPATH.
@@ -79,7 +89,15 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$sheet" ] || wine_fail "the unzipped brindlework.exe did not open the sample item in a fresh Wine"
+checker_version=$("$wine" "$(dirname "$exe")/brindlework-check.exe" --version | tr -d '\r')
+[ "$checker_version" = "brindlework-check $version" ] ||
+    wine_fail "brindlework-check --version says '$checker_version', its resources $version"
 wine_stop
+check_resources "$(dirname "$exe")" "$(dirname "$exe")"
+zipped=$(unzip -Z1 "$zip")
+for file in LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+    grep -qx "[^/]*/$file" <<<"$zipped" || wine_fail "the zip holds no $file"
+done
 echo "test-windows: $(basename "$zip") ($(du -k "$zip" | cut -f1) KiB, $(unzip -Z1 "$zip" | grep -vc '/$') files) opens the sample item unzipped into an empty folder, in a fresh Wine"
 
 # Every test ran, but those of behaviour that cannot exist on Windows, which say so: their reason starts with

@@ -26,4 +26,8 @@ void PaintThreeCubes(QPainter& painter, const QRectF& box);
 // A shield on crossed sword and staff above a ribbon carrying the product title.
 void PaintCrest(QPainter& painter, const QRectF& box);
 
+// The program's icon, from the crest: its shield on crossed sword and staff, or at the smallest sizes the shield
+// alone, which still reads there.
+void PaintProgramIcon(QPainter& painter, const QRectF& box);
+
 } // namespace ArtworkPictures

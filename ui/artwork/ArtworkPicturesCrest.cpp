@@ -227,7 +227,28 @@ void PaintRibbon(QPainter& painter) {
     painter.drawPath(title);
 }
 
+// The crest's shield spans these plate pixels; the program's icon is drawn around it.
+const QRectF kShieldBounds(56, 4, 72, 88);
+// Below this many pixels the sword and staff behind the shield would be a blur: the icon is the shield alone.
+constexpr qreal kSmallestIconWithArms = 32.0;
+
 } // namespace
+
+void PaintProgramIcon(QPainter& painter, const QRectF& box) {
+    const bool withArms = box.width() >= kSmallestIconWithArms;
+    // With the arms, the plate's square around the shield; without, the shield fills the height.
+    const qreal side = withArms ? 104.0 : kShieldBounds.height() + 4.0;
+    const QPointF centre = kShieldBounds.center();
+    PaintWithShadow(painter, box, withArms ? box.width() / 64 : 0.0, [&](QPainter& picture) {
+        picture.scale(box.width() / side, box.height() / side);
+        picture.translate(side / 2 - centre.x(), side / 2 - centre.y());
+        if (withArms) {
+            PaintStaff(picture, centre + QPointF(37, -35), centre + QPointF(-41, 41));
+            PaintSword(picture, centre + QPointF(-44, -42), centre + QPointF(42, 41));
+        }
+        PaintShield(picture);
+    });
+}
 
 void PaintCrest(QPainter& painter, const QRectF& box) {
     PaintWithShadow(painter, box, 2.0, [](QPainter& picture) {

@@ -56,4 +56,11 @@ QPixmap LitCaptionButton(int index, qreal scale) {
     return QPixmap::fromImage(ImageFromResource(ResourceName(QStringLiteral("LitCaption%1").arg(index), scale), scale));
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int side : {16, 20, 24, 32, 40, 48, 64})
+        icon.addFile(QStringLiteral(":/artwork/ProgramIcon%1.png").arg(side), QSize(side, side));
+    return icon;
+}
+
 } // namespace BakedArtwork

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
@@ -15,5 +16,8 @@ QImage ItemSheet(qreal scale);
 // The lit caption piece of hover button index 0..4 at scale, the same as SheetArtwork::CaptionButtonPicture of
 // the lit sheet; a null pixmap for any other index or a scale that was not baked.
 QPixmap LitCaptionButton(int index, qreal scale);
+
+// The program's icon at the window icon's sizes, read only when a window first shows it.
+QIcon ProgramIcon();
 
 } // namespace BakedArtwork

@@ -5,16 +5,23 @@
 // followed by the Format_RGB32 pixel rows. Painting the sheet at every start took longer than the rest of the
 // editor's start-up.
 //
+// It also paints the program's icon at every size a desktop asks for: brindlework.ico for Windows, and
+// ProgramIcon<size>.png for the window icon and the Linux desktop's icon theme.
+//
 // Usage: sheet_artwork_baker OUTPUT_FOLDER   (with QT_QPA_PLATFORM=offscreen where there is no display)
 
+#include "ui/artwork/ArtworkPictures.h"
+#include "ui/artwork/ProgramIconFile.h"
 #include "ui/artwork/SheetArtwork.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -41,6 +48,26 @@ bool Bake(const QDir& folder, int scale) {
     return true;
 }
 
+QImage ProgramIcon(int side) {
+    QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    ArtworkPictures::PaintProgramIcon(painter, QRectF(0, 0, side, side));
+    return icon;
+}
+
+bool BakeProgramIcon(const QDir& folder) {
+    std::vector<QImage> pictures;
+    for (const int side : {16, 20, 24, 32, 40, 48, 64, 256}) {
+        pictures.push_back(ProgramIcon(side));
+        if (!pictures.back().save(folder.filePath(QStringLiteral("ProgramIcon%1.png").arg(side))))
+            return false;
+    }
+    const QByteArray icoFile = ProgramIconFile(pictures);
+    QFile file(folder.filePath(QStringLiteral("brindlework.ico")));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(icoFile) == icoFile.size();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -50,7 +77,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral(".")) || !Bake(folder, 1) || !Bake(folder, 2)) {
+    if (!folder.mkpath(QStringLiteral(".")) || !Bake(folder, 1) || !Bake(folder, 2) || !BakeProgramIcon(folder)) {
         std::fprintf(stderr, "sheet_artwork_baker: cannot write the artwork into %s\n", argv[1]);
         return 1;
     }
