@@ -1,11 +1,11 @@
 #include "app/SingleInstance.h"
 
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 #include "platform/InstanceGuard.h"
 
-void RunSingleInstance(TApplication& application, const std::function<void()>& startUp,
+void RunSingleInstance(EditorApplication& application, const std::function<void()>& startUp,
                        const std::function<void()>& showMainWindow) {
-    InstanceGuard guard(QStringLiteral("PREVINST:") + TApplication::Title());
+    InstanceGuard guard(QStringLiteral("PREVINST:") + EditorApplication::Title());
     if (guard.TakeLock()) {
         guard.ListenForShowRequests(showMainWindow);
         startUp();

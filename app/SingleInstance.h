@@ -2,10 +2,10 @@
 
 #include <functional>
 
-class TApplication;
+class EditorApplication;
 
 // Runs startUp only in the first running instance. A later start asks the first instance to restore and bring
 // its window to the front, creates no window of its own and returns. A lock that cannot be taken or made counts
 // as another instance.
-void RunSingleInstance(TApplication& application, const std::function<void()>& startUp,
+void RunSingleInstance(EditorApplication& application, const std::function<void()>& startUp,
                        const std::function<void()>& showMainWindow);

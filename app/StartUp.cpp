@@ -1,29 +1,29 @@
 #include "app/StartUp.h"
 
 #include "app/SingleInstance.h"
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 #include "ui/artwork/BakedArtwork.h"
 #include "ui/artwork/SheetFont.h"
-#include "ui/forms/UBonusF.h"
-#include "ui/forms/UMainF.h"
+#include "ui/forms/BonusDialog.h"
+#include "ui/forms/ItemSheet.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-void RunEditor(TApplication& application, Desktop& desktop, const std::vector<std::string>& arguments) {
-    std::unique_ptr<TForm1> form1;
+void RunEditor(EditorApplication& application, Desktop& desktop, const std::vector<std::string>& arguments) {
+    std::unique_ptr<ItemSheet> form1;
     const auto startUp = [&] {
         // The sheet's font is the application's, so that the messages read as the sheet does, and so that the
         // description box, which starts its document in the application's font, loads no second font at start-up.
         QApplication::setFont(SheetFont());
         // The taskbar, the task switcher and the window manager show it.
         QApplication::setWindowIcon(BakedArtwork::ProgramIcon());
-        form1 = std::make_unique<TForm1>(desktop, arguments);
+        form1 = std::make_unique<ItemSheet>(desktop, arguments);
         if (application.Terminated())
             return;
         // Owned by the editor window: one taskbar entry, and the dialog stays above the sheet.
-        TBonusF bonusF(desktop, form1.get());
+        BonusDialog bonusF(desktop, form1.get());
         form1->SetBonusDialog(&bonusF);
         form1->show();
         if (!application.Terminated())

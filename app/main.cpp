@@ -1,5 +1,5 @@
 #include "app/StartUp.h"
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 #include "platform/ErrorHandler.h"
 #include "platform/QtDesktop.h"
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // bytes they are: Qt sees none of them, or it would take words such as "-reverse" for its own options.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     int programNameOnly = 1;
-    TApplication application(programNameOnly, argv);
+    EditorApplication application(programNameOnly, argv);
     QtDesktop desktop(application);
     // A failure that escaped every handler is a fault of the program: it is shown, and the program ends without
     // letting Qt go on in an unknown state.

@@ -5,7 +5,7 @@
 #include "base/FileSystem.h"
 #include "itemdata/KeyValueLines.h"
 #include "itemdata/TextLines.h"
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,7 +60,7 @@ void Finish(benchmark::State& state, const ServerFile& file) {
 void StoreLoadEditSave(benchmark::State& state) {
     const ServerFile file(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        TINI store(file.Path(), false);
+        KeyValueFile store(file.Path(), false);
         for (const char* key : kItemKeys)
             benchmark::DoNotOptimize(store.ReadValue(key, false));
         for (const char* key : kItemKeys)

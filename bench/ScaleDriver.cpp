@@ -1,6 +1,6 @@
 // Open and save times of the real item editor window for a large generated item and one ten times smaller, with
 // the ratio that shows whether the work grows linearly. Open runs from creating the window with the item on its
-// command line to the item loaded and the whole window painted; save is the Save command (Image_SAVEClick), which
+// command line to the item loaded and the whole window painted; save is the Save command (ItemSheet::Save), which
 // writes the server data and description files. Messages are recorded instead of shown: any message fails the run.
 //
 // Usage: scale_driver WORK_FOLDER [RUNS] [small|large|both]
@@ -8,9 +8,9 @@
 
 #include "bench/ScaleProject.h"
 #include "itemdata/ItemFiles.h"
-#include "platform/Application.h"
 #include "platform/Desktop.h"
-#include "ui/forms/UMainF.h"
+#include "platform/EditorApplication.h"
+#include "ui/forms/ItemSheet.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -59,9 +59,9 @@ std::optional<Timing> OpenAndSave(const std::string& itemArgument) {
     SilentDesktop desktop;
     QElapsedTimer timer;
     timer.start();
-    TForm1 form(desktop, {itemArgument});
+    ItemSheet form(desktop, {itemArgument});
     form.show();
-    const QLabel* name = form.findChild<QLabel*>(QStringLiteral("Label3"));
+    const QLabel* name = form.findChild<QLabel*>(QStringLiteral("nameLabel"));
     // The item is loaded by one queued call after the first showing; the name is set in that call.
     while (name && name->text().isEmpty() && !timer.hasExpired(kGiveUpMs))
         QCoreApplication::processEvents();
@@ -71,7 +71,7 @@ std::optional<Timing> OpenAndSave(const std::string& itemArgument) {
     if (!Quiet(desktop, "open"))
         return std::nullopt;
     timer.restart();
-    form.Image_SAVEClick();
+    form.Save();
     timing.saveMs = Milliseconds(timer);
     if (!Quiet(desktop, "save"))
         return std::nullopt;
@@ -126,8 +126,7 @@ void PrintRow(const Measured& row) {
 }
 
 void PrintReport(const std::vector<Measured>& rows, int runs) {
-    std::printf("scale: open = window created to item loaded and painted, save = Image_SAVEClick; median of %d runs\n",
-                runs);
+    std::printf("scale: open = window created to item loaded and painted, save = Save; median of %d runs\n", runs);
     std::printf("  item   other lines  bonuses  description  class files   open ms   save ms\n");
     for (const Measured& row : rows)
         PrintRow(row);
@@ -146,7 +145,7 @@ void PrintReport(const std::vector<Measured>& rows, int runs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    TApplication application(argc, argv);
+    EditorApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     if (argc < 2) {
         std::fprintf(stderr, "usage: scale_driver WORK_FOLDER [RUNS] [small|large|both]\n");

@@ -6,7 +6,7 @@
 #include "checker/ServerDataCheck.h"
 #include "itemdata/IconBitmap.h"
 #include "itemdata/ItemPaths.h"
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "base/FileError.h"
 #include "checker/ServerDataCheck.h"
 #include "itemdata/IconBitmap.h"
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

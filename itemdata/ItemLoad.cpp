@@ -4,12 +4,12 @@
 #include "base/FileSystem.h"
 #include "itemdata/BonusList.h"
 #include "itemdata/ItemPaths.h"
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 
 namespace {
 
 ServerData ReadServerData(const std::string& projectRoot, const std::string& serverFile) {
-    TINI store(serverFile, false);
+    KeyValueFile store(serverFile, false);
     ServerData data;
     data.type = ItemVocabulary::FindItemType(store.ReadValue("Type", false));
     data.classList = ItemVocabulary::ClassList(projectRoot);

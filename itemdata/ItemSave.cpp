@@ -6,7 +6,7 @@
 #include "itemdata/BonusList.h"
 #include "itemdata/ItemLoad.h"
 #include "itemdata/ItemPaths.h"
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 
 #include <filesystem>
 #include <system_error>
@@ -56,7 +56,7 @@ void CheckBeforeWriting(const ItemToSave& item, const std::optional<IconCopy>& i
 }
 
 void WriteServerData(const ItemToSave& item) {
-    TINI store(ServerFilePath(item.projectRoot, item.itemName), false);
+    KeyValueFile store(ServerFilePath(item.projectRoot, item.itemName), false);
     store.WriteValue("Type", ItemVocabulary::TypeName(item.type), true);
     store.WriteValue("Bonus", JoinBonuses(item.bonuses), true);
     store.WriteValue("Price", item.price, true);

@@ -1,6 +1,6 @@
 #include "platform/PlainMessageBox.h"
 
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>

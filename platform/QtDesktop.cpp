@@ -1,14 +1,14 @@
 #include "platform/QtDesktop.h"
 
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 #include "platform/PictureDialog.h"
 #include "platform/PlainMessageBox.h"
 #include "platform/ShellFileOperation.h"
 
-QtDesktop::QtDesktop(TApplication& application) : m_application(application) {}
+QtDesktop::QtDesktop(EditorApplication& application) : m_application(application) {}
 
 void QtDesktop::ShowMessage(QWidget* owner, const QString& text) {
-    PlainMessageBox box(owner, TApplication::Title(), text);
+    PlainMessageBox box(owner, EditorApplication::Title(), text);
     box.exec();
 }
 

@@ -2,12 +2,12 @@
 
 #include "platform/Desktop.h"
 
-class TApplication;
+class EditorApplication;
 
 // The desktop services of a real run, on Qt's message boxes, file dialog and file operations.
 class QtDesktop : public Desktop {
 public:
-    explicit QtDesktop(TApplication& application);
+    explicit QtDesktop(EditorApplication& application);
 
     void ShowMessage(QWidget* owner, const QString& text) override;
     std::optional<QString> PickPicture(QWidget* owner, const QString& startFolder) override;
@@ -15,5 +15,5 @@ public:
     void TerminateApplication() override;
 
 private:
-    TApplication& m_application;
+    EditorApplication& m_application;
 };

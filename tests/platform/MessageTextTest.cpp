@@ -1,5 +1,5 @@
 #include "base/FileError.h"
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PictureDialog.h"
 #include "platform/QtDesktop.h"
@@ -45,7 +45,7 @@ void OnNextModalWindow(std::function<void(QDialog&)> act) {
 } // namespace
 
 TEST(MessageBox, ShowsALongPathWithinTheScreenAndCopiesItAsGiven) {
-    QtDesktop desktop(*static_cast<TApplication*>(QCoreApplication::instance()));
+    QtDesktop desktop(*static_cast<EditorApplication*>(QCoreApplication::instance()));
     const QString deepPath =
         QStringLiteral("/games/") + QStringLiteral("Quest/").repeated(60) + QStringLiteral("X.ITM");
     const QString longName = QStringLiteral("/games/Quest/SERVER/") + QString(251, QLatin1Char('L'));
@@ -181,7 +181,7 @@ TEST(PictureDialog, ShowsFoldersAndBitmapsPreviewsThemAndPicksOne) {
 }
 
 TEST(ApplicationTitle, IsTheProgramNameWithoutItsExtension) {
-    EXPECT_EQ(TApplication::Title(), QStringLiteral("platform_tests"));
+    EXPECT_EQ(EditorApplication::Title(), QStringLiteral("platform_tests"));
 }
 
 namespace {
@@ -227,7 +227,7 @@ TEST(GeneralErrorHandler, ShowsWhatAHandlerRaisedOverItsWindowAndKeepsTheWindowO
 }
 
 TEST(GeneralErrorHandler, AFailureThatEscapesItsHandlerReachesOnlyTheLastResort) {
-    auto& application = *static_cast<TApplication*>(QCoreApplication::instance());
+    auto& application = *static_cast<EditorApplication*>(QCoreApplication::instance());
     QStringList reported;
     application.SetLastResort([&](const std::exception& failure) { reported << QString::fromUtf8(failure.what()); });
     UnguardedObject unguarded;

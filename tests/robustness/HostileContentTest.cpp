@@ -51,7 +51,7 @@ TEST_F(HostileItemTest, AHundredThousandBonusesLoadAndSaveUnchanged) {
     OpenHostile();
     ASSERT_EQ(Bonuses().count(), 100000);
     Bonuses().setCurrentRow(0);
-    ClickCommand("Image_Remove");
+    ClickCommand("removeBonusButton");
     Save();
     EXPECT_TRUE(project.Read(kServer) == "Type=Ring\r\nBonus=" + JoinedBonuses(entries, 1) + "\r\n" + rest);
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
@@ -69,12 +69,12 @@ TEST_F(HostileItemTest, BonusValuesThatAreNoNumberStopTheEditWithAShortClearMess
     const std::string server = "Type=Ring\r\nBonus=" + bonus + "\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
     WriteItem(server, "A ring\r\n");
     OpenHostile();
-    OnBonusDialog([](TBonusF&) { FAIL() << "the dialog must not open for a value that is no number"; });
+    OnBonusDialog([](BonusDialog&) { FAIL() << "the dialog must not open for a value that is no number"; });
     ASSERT_EQ(Bonuses().count(), 13) << "\"Attack+5,\" splits into Attack+5 and an empty entry";
     const auto editRow = [this](int row) {
         desktop.messages.clear();
         Bonuses().setCurrentRow(row);
-        ClickCommand("Image_Edit");
+        ClickCommand("editBonusButton");
         return desktop.messages;
     };
     for (int row = 0; row < 10; ++row)
@@ -192,9 +192,9 @@ TEST_F(HostileItemTest, NamesOfEveryKindOpenAndSaveTheirOwnItem) {
         desktop.messages.clear();
         Open({project.Path("Quest/" + name + ".ITM")});
         EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
-        EXPECT_FALSE(Child<QLabel>("Image1").pixmap().isNull());
+        EXPECT_FALSE(Child<QLabel>("icon").pixmap().isNull());
         if (name == latin1) {
-            EXPECT_EQ(Child<QLabel>("Label3").text(), QStringLiteral("Caf\u00E9")) << "read as Windows-1252";
+            EXPECT_EQ(Child<QLabel>("nameLabel").text(), QStringLiteral("Caf\u00E9")) << "read as Windows-1252";
         }
         Price().selectAll();
         QTest::keyClicks(&Price(), QStringLiteral("8"));
@@ -209,7 +209,7 @@ TEST_F(HostileItemTest, NamesOfEveryKindOpenAndSaveTheirOwnItem) {
     // The name is shown as it is written, never as formatted text.
     QLabel asWritten(QString::fromStdString(markup));
     asWritten.setTextFormat(Qt::PlainText);
-    QLabel& shown = Child<QLabel>("Label3");
+    QLabel& shown = Child<QLabel>("nameLabel");
     asWritten.setFont(shown.font());
     asWritten.setPalette(shown.palette());
     asWritten.setAutoFillBackground(true);

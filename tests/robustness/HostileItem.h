@@ -16,7 +16,7 @@ protected:
     // Writes the server data and the description; the icon is a copy of the sample's ruby ring picture.
     void WriteItem(const std::string& server, const std::string& description);
     void OpenHostile() { OpenItem("Hostile.ITM"); }
-    void Save() { ClickCommand("Image_SAVE"); }
+    void Save() { ClickCommand("saveButton"); }
     // Writes the item as these CR LF lines, opens it, expects no message, saves it and expects both files unchanged.
     void ExpectOpenedQuietlyAndSavedByteForByte(const std::vector<std::string>& server,
                                                 const std::vector<std::string>& description);

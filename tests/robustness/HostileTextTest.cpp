@@ -75,7 +75,7 @@ TEST_F(HostileItemTest, TextNotValidInTheLocaleEncodingIsSavedBackByteForByte) {
     // A file that ends inside what could be a sequence: its last bytes are shown and kept all the same.
     WriteItem(CrLfLines(server), "Tale of the caf\xE9");
     OpenHostile();
-    EXPECT_TRUE(Child<QPlainTextEdit>("Memo1").toPlainText().endsWith(QStringLiteral("caf\u00E9")));
+    EXPECT_TRUE(Child<QPlainTextEdit>("descriptionBox").toPlainText().endsWith(QStringLiteral("caf\u00E9")));
     Save();
     EXPECT_EQ(project.Read(kDescription), "Tale of the caf\xE9\r\n");
 }
@@ -89,7 +89,7 @@ TEST_F(HostileItemTest, ADescriptionOpenedByAByteOrderMarkIsShownAndSavedInItsEn
         WriteItem(CrLfLines(kRing), description);
         OpenHostile();
         if (description != utf8) {
-            EXPECT_EQ(Child<QPlainTextEdit>("Memo1").toPlainText(), QStringLiteral("\uFEFFR\u00E9\n\n"));
+            EXPECT_EQ(Child<QPlainTextEdit>("descriptionBox").toPlainText(), QStringLiteral("\uFEFFR\u00E9\n\n"));
         }
         Save();
         EXPECT_EQ(project.Read(kDescription), description);
@@ -119,7 +119,7 @@ TEST_F(HostileItemTest, TypedTextTheDescriptionsEncodingCannotHoldIsToldAndNothi
     const std::string windows = "Caf\xE9 blade.\r\n";
     WriteItem(CrLfLines(kRing), windows);
     OpenHostile();
-    auto& description = Child<QPlainTextEdit>("Memo1");
+    auto& description = Child<QPlainTextEdit>("descriptionBox");
     description.moveCursor(QTextCursor::End);
     // Typed as one key press each would be, though QTest can only name the keys of ASCII text.
     const auto type = [&description](const QString& text) {

@@ -1,4 +1,4 @@
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 #include "tests/robustness/TinyDisk.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     int result = 0;
     {
-        TApplication application(argc, argv);
+        EditorApplication application(argc, argv);
         result = RUN_ALL_TESTS();
     }
     UnmountTinyDisk();

@@ -65,7 +65,7 @@ protected:
 
     // Saves, expecting the one message that names the file and the reason, with the window still open.
     void SaveFails(const std::string& file, const std::string& reason) {
-        ClickCommand("Image_SAVE");
+        ClickCommand("saveButton");
         EXPECT_EQ(desktop.messages, QStringList{QString::fromStdString("Could not save \"" + file + "\": " + reason)});
         EXPECT_TRUE(form->isVisible()) << "the window stays open after a failed save";
         desktop.messages.clear();
@@ -85,7 +85,7 @@ TEST_F(SaveFaultTest, AMissingServerFolderIsReportedAndNothingIsWritten) {
     EXPECT_EQ(Differences(TakeSnapshot(QuestFolder()), before), "");
 
     project.MakeFolder("Quest/SERVER");
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
     EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), "Type=Ring\r\nBonus=Attack+25,ResHeat+10\r\nPrice=1750\r\n"
                                                          "Class=ALL\r\nStack=1\r\n")
@@ -128,7 +128,7 @@ TEST_F(SaveFaultTest, AFolderWhereAnExistingItemsIconBelongsIsToldAndTheItemStil
     desktop.messages.clear();
     Price().selectAll();
     QTest::keyClicks(&Price(), QStringLiteral("1750"));
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
     EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), kNewServer);
     EXPECT_FALSE(form->isVisible());
@@ -172,7 +172,7 @@ TEST_F(SaveFaultTest, AFullDiskIsReportedAndTheOldFilesStayWhole) {
         << "the server file complete, the description whole and old";
 
     fs::remove(filler);
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
     EXPECT_TRUE(TakeSnapshot(quest).at("CLIENT/RubyRing.ITM") == longTale);
     EXPECT_FALSE(form->isVisible());

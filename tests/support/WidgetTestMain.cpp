@@ -1,4 +1,4 @@
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
         if (std::strncmp(argv[i], kScale, sizeof kScale - 1) == 0)
             qputenv("QT_SCALE_FACTOR", argv[i] + sizeof kScale - 1);
     }
-    TApplication application(argc, argv);
+    EditorApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/WheelTurn.h"
-#include "ui/forms/UBonusF.h"
+#include "ui/forms/BonusDialog.h"
 #include "ui/widgets/BonusSpinEdit.h"
 
 #include <QAbstractButton>
@@ -37,11 +37,11 @@ protected:
         dialog.ensurePolished();
         return dialog.findChild<Control*>(QLatin1String(name));
     }
-    QComboBox& Kinds() { return *Find<QComboBox>("ComboBox1"); }
-    BonusSpinEdit& Value() { return *Find<BonusSpinEdit>("SpinEdit1"); }
-    QLabel& Sign() { return *Find<QLabel>("Label3"); }
-    QPushButton& Confirm() { return *Find<QPushButton>("BitBtn1"); }
-    QPushButton& Cancel() { return *Find<QPushButton>("BitBtn2"); }
+    QComboBox& Kinds() { return *Find<QComboBox>("kindBox"); }
+    BonusSpinEdit& Value() { return *Find<BonusSpinEdit>("valueBox"); }
+    QLabel& Sign() { return *Find<QLabel>("signLabel"); }
+    QPushButton& Confirm() { return *Find<QPushButton>("okButton"); }
+    QPushButton& Cancel() { return *Find<QPushButton>("cancelButton"); }
 
     QStringList KindTexts() {
         QStringList texts;
@@ -52,8 +52,8 @@ protected:
 
     // Runs the dialog for an item type through the modal-runner seam; drive acts on the shown dialog.
     bool Run(std::uint8_t type, const std::function<void()>& drive) {
-        dialog.SetBonusDialogMode(type);
-        dialog.SetModalRunner([&](TBonusF& shown) {
+        dialog.SetItemType(type);
+        dialog.SetModalRunner([&](BonusDialog& shown) {
             EXPECT_TRUE(shown.isVisible());
             drive();
             return shown.result() == QDialog::Accepted;
@@ -81,7 +81,7 @@ protected:
     }
 
     RecordingDesktop desktop;
-    TBonusF dialog{desktop};
+    BonusDialog dialog{desktop};
 };
 
 } // namespace
@@ -90,7 +90,7 @@ TEST_F(BonusDialogTest, EveryControlHasItsPlaceAndNoneHidesAnother) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Item Bonus"));
     QList<QWidget*> controls;
     for (const char* name :
-         {"Image1", "Label1", "ComboBox1", "Image2", "Label2", "SpinEdit1", "Label3", "BitBtn1", "BitBtn2"}) {
+         {"kindPicture", "kindLabel", "kindBox", "valuePicture", "valueLabel", "valueBox", "signLabel", "okButton", "cancelButton"}) {
         auto* control = Find<QWidget>(name);
         ASSERT_NE(control, nullptr) << name;
         EXPECT_TRUE(dialog.rect().contains(control->geometry())) << name << " lies inside the dialog";
@@ -103,17 +103,17 @@ TEST_F(BonusDialogTest, EveryControlHasItsPlaceAndNoneHidesAnother) {
     const auto leftOf = [this](const char* left, const char* right) {
         EXPECT_LT(Find<QWidget>(left)->geometry().right(), Find<QWidget>(right)->geometry().left()) << left << right;
     };
-    leftOf("Image1", "Label1");
-    leftOf("Label1", "ComboBox1");
-    leftOf("Image2", "Label2");
-    leftOf("Label2", "SpinEdit1");
-    leftOf("SpinEdit1", "Label3");
+    leftOf("kindPicture", "kindLabel");
+    leftOf("kindLabel", "kindBox");
+    leftOf("valuePicture", "valueLabel");
+    leftOf("valueLabel", "valueBox");
+    leftOf("valueBox", "signLabel");
     EXPECT_LT(Value().geometry().bottom(), Confirm().geometry().top()) << "the buttons lie below the value";
     EXPECT_LT(Confirm().geometry().bottom(), Cancel().geometry().top());
     EXPECT_FALSE(Kinds().isEditable());
     EXPECT_EQ(Kinds().view()->sizeHintForRow(0), 23);
-    EXPECT_FALSE(Find<QLabel>("Image1")->pixmap().isNull());
-    EXPECT_FALSE(Find<QLabel>("Image2")->pixmap().isNull());
+    EXPECT_FALSE(Find<QLabel>("kindPicture")->pixmap().isNull());
+    EXPECT_FALSE(Find<QLabel>("valuePicture")->pixmap().isNull());
     EXPECT_TRUE(Confirm().isDefault());
     EXPECT_FALSE(Cancel().isDefault());
     EXPECT_FALSE(Confirm().icon().isNull());
@@ -133,7 +133,7 @@ TEST_F(BonusDialogTest, TextIsHeavyAtTheDesignedPixelHeights) {
         QWidget* widget;
         int pixelSize;
     } texts[] = {
-        {Find<QLabel>("Label1"), 16}, {&Kinds(), 16}, {&Value(), 16}, {&Sign(), 29}, {&Confirm(), 27}, {&Cancel(), 27}};
+        {Find<QLabel>("kindLabel"), 16}, {&Kinds(), 16}, {&Value(), 16}, {&Sign(), 29}, {&Confirm(), 27}, {&Cancel(), 27}};
     for (const auto& text : texts) {
         EXPECT_EQ(text.widget->font().pixelSize(), text.pixelSize) << text.widget->objectName().toStdString();
         EXPECT_TRUE(text.widget->font().families().startsWith(QStringLiteral("Arial Black")));
@@ -248,7 +248,7 @@ TEST_F(BonusDialogTest, EnterInTheNumberBoxConfirmsOnce) {
 }
 
 TEST_F(BonusDialogTest, TheRealModalRunEndsWithEnterInTheNumberBox) {
-    dialog.SetBonusDialogMode(kRing);
+    dialog.SetItemType(kRing);
     QTimer::singleShot(0, &dialog, [&] {
         EXPECT_TRUE(dialog.isModal());
         EXPECT_TRUE(dialog.isVisible());
@@ -478,10 +478,10 @@ TEST(BonusDialogPlacement, TheDialogIsCentredOverTheEditorInTheMiddleOfTheScreen
     editor.move(screenCentre - editor.rect().center());
     editor.show();
     RecordingDesktop desktop;
-    TBonusF dialog(desktop, &editor);
-    dialog.SetBonusDialogMode(kRing);
+    BonusDialog dialog(desktop, &editor);
+    dialog.SetItemType(kRing);
     QPoint centre;
-    dialog.SetModalRunner([&](TBonusF& shown) {
+    dialog.SetModalRunner([&](BonusDialog& shown) {
         centre = shown.frameGeometry().center();
         return false;
     });
@@ -510,15 +510,15 @@ TEST_F(BonusDialogTest, LosingTheFocusBringsTheValueBackIntoRange) {
 TEST(BonusDialogFirstShowing, AFreshDialogBuildsItsControlsOnlyForItsFirstShowingAndShowsThemAll) {
     RecordingDesktop desktop;
     QWidget sheet;
-    TBonusF dialog(desktop, &sheet);
+    BonusDialog dialog(desktop, &sheet);
     sheet.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(dialog.findChildren<QWidget*>().isEmpty()) << "showing its owner, the sheet, builds nothing";
-    dialog.SetBonusDialogMode(kRing);
+    dialog.SetItemType(kRing);
     QStringList hidden;
-    dialog.SetModalRunner([&](TBonusF& shown) {
+    dialog.SetModalRunner([&](BonusDialog& shown) {
         for (const char* name :
-             {"Image1", "Label1", "ComboBox1", "Image2", "Label2", "SpinEdit1", "Label3", "BitBtn1", "BitBtn2"}) {
+             {"kindPicture", "kindLabel", "kindBox", "valuePicture", "valueLabel", "valueBox", "signLabel", "okButton", "cancelButton"}) {
             const auto* control = shown.findChild<QWidget*>(QLatin1String(name));
             if (!control || !control->isVisible())
                 hidden << QLatin1String(name);

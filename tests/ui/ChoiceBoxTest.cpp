@@ -25,7 +25,7 @@ bool IsDark(const QColor& colour) {
 
 TEST(ChoiceBox, ShowsItsChoiceOnWhiteAndHighlightsItWithTheFocus) {
     QWidget window;
-    auto* choice = new ChoiceBox(QStringLiteral("ComboBox1"), &window);
+    auto* choice = new ChoiceBox(QStringLiteral("typeBox"), &window);
     choice->setGeometry(0, 0, 199, 21);
     choice->addItems({QStringLiteral("Material"), QStringLiteral("Ring")});
     choice->setCurrentIndex(1);

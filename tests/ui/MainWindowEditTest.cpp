@@ -12,29 +12,29 @@
 
 TEST_F(MainWindowTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
     OpenItem("RubyRing.ITM");
-    for (const char* name : {"Image_Add", "Image_Edit", "Image_Remove", "Image_SAVE", "Image_EXIT"})
+    for (const char* name : {"addBonusButton", "editBonusButton", "removeBonusButton", "saveButton", "exitButton"})
         EXPECT_FALSE(Lit(name)) << name << " starts hidden";
     MovePointer({473, 220});
-    EXPECT_FALSE(Lit("Image_Add")) << "the left edge does not count";
+    EXPECT_FALSE(Lit("addBonusButton")) << "the left edge does not count";
     MovePointer({474, 220});
-    EXPECT_TRUE(Lit("Image_Add"));
+    EXPECT_TRUE(Lit("addBonusButton"));
     MovePointer({500, 390});
-    EXPECT_FALSE(Lit("Image_Add"));
-    EXPECT_TRUE(Lit("Image_EXIT"));
+    EXPECT_FALSE(Lit("addBonusButton"));
+    EXPECT_TRUE(Lit("exitButton"));
     MovePointer({300, 300});
-    EXPECT_FALSE(Lit("Image_EXIT")) << "the bonus list puts every caption out";
+    EXPECT_FALSE(Lit("exitButton")) << "the bonus list puts every caption out";
     MovePointer({600, 100});
-    EXPECT_FALSE(Lit("Image_EXIT"));
+    EXPECT_FALSE(Lit("exitButton"));
 }
 
 TEST_F(MainWindowTest, ALitCaptionStaysLitUntilThePointerMovesOverTheBackgroundAgain) {
     OpenItem("RubyRing.ITM");
     MovePointer({520, 222});
-    ASSERT_TRUE(Lit("Image_Add"));
+    ASSERT_TRUE(Lit("addBonusButton"));
     MovePointer({520, 225});
-    EXPECT_TRUE(Lit("Image_Add")) << "moving over the shown button keeps it";
+    EXPECT_TRUE(Lit("addBonusButton")) << "moving over the shown button keeps it";
     MovePointer({350, 160});
-    EXPECT_TRUE(Lit("Image_Add")) << "moving onto another control leaves it lit";
+    EXPECT_TRUE(Lit("addBonusButton")) << "moving onto another control leaves it lit";
 }
 
 TEST_F(MainWindowTest, PriceAndStackTakeDigitsOnly) {
@@ -69,32 +69,32 @@ TEST_F(MainWindowTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
 
 TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
     OpenItem("RubyRing.ITM");
-    OnBonusDialog([](TBonusF&) { FAIL() << "nothing selected: no dialog"; });
-    ClickCommand("Image_Edit");
+    OnBonusDialog([](BonusDialog&) { FAIL() << "nothing selected: no dialog"; });
+    ClickCommand("editBonusButton");
     Bonuses().setCurrentRow(1);
     QString shownKind;
     int shownValue = -1;
-    OnBonusDialog([&](TBonusF& dialog) {
-        shownKind = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
-        auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+    OnBonusDialog([&](BonusDialog& dialog) {
+        shownKind = dialog.findChild<QComboBox*>(QStringLiteral("kindBox"))->currentText();
+        auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("valueBox"));
         shownValue = number->Value();
         number->selectAll();
         QTest::keyClicks(number, QStringLiteral("35"));
     });
-    ClickCommand("Image_Edit");
+    ClickCommand("editBonusButton");
     EXPECT_EQ(shownKind, QStringLiteral("ResHeat+"));
     EXPECT_EQ(shownValue, 10);
     EXPECT_EQ(BonusTexts(), (QStringList{"Attack+25", "ResHeat+35"}));
     Bonuses().setCurrentRow(0);
-    ClickCommand("Image_Remove");
+    ClickCommand("removeBonusButton");
     EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"});
-    OnBonusDialog([](TBonusF&) { FAIL() << "nothing picked since the Remove: no dialog"; });
-    ClickCommand("Image_Remove");
-    ClickCommand("Image_Edit");
+    OnBonusDialog([](BonusDialog&) { FAIL() << "nothing picked since the Remove: no dialog"; });
+    ClickCommand("removeBonusButton");
+    ClickCommand("editBonusButton");
     EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"}) << "a second Remove takes nothing the user did not pick";
 
     Bonuses().setCurrentRow(0);
-    OnBonusDialog([](TBonusF&) {});
+    OnBonusDialog([](BonusDialog&) {});
     const QPoint belowTheEntries(Bonuses().viewport()->width() / 2, Bonuses().viewport()->height() - 5);
     QTest::mouseDClick(Bonuses().viewport(), Qt::LeftButton, Qt::NoModifier, belowTheEntries);
     EXPECT_EQ(bonusDialogRuns, 2) << "a double click anywhere on the list edits the selected entry";
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
 
 TEST_F(MainWindowTest, WhatTheUserDidNotMeanChangesNothing) {
     OpenItem("RubyRing.ITM");
-    auto& description = Child<QPlainTextEdit>("Memo1");
+    auto& description = Child<QPlainTextEdit>("descriptionBox");
     const QString text = description.toPlainText();
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
     description.setFocus();
@@ -126,16 +126,16 @@ TEST_F(MainWindowTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {
     project.Write("Quest/SERVER/RubyRing.ITM", "Type=Ring\r\nBonus=Attack+12x\r\n");
     OpenItem("RubyRing.ITM");
     Bonuses().setCurrentRow(0);
-    OnBonusDialog([](TBonusF&) { FAIL() << "the dialog must not open"; });
-    ClickCommand("Image_Edit");
+    OnBonusDialog([](BonusDialog&) { FAIL() << "the dialog must not open"; });
+    ClickCommand("editBonusButton");
     EXPECT_EQ(desktop.messages.back(), QStringLiteral("\"12x\" is not a valid integer value"));
     EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
     OpenItem("AncientMap.ITM");
-    OnBonusDialog([](TBonusF&) { FAIL() << "no dialog for a quest item"; });
-    ClickCommand("Image_Add");
+    OnBonusDialog([](BonusDialog&) { FAIL() << "no dialog for a quest item"; });
+    ClickCommand("addBonusButton");
     EXPECT_EQ(desktop.messages.back(), QStringLiteral("Can not add bonus to this certain item type"));
     EXPECT_TRUE(BonusTexts().isEmpty());
 
@@ -143,12 +143,12 @@ TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
     OpenItem("Odd.ITM");
     EXPECT_EQ(Type().currentIndex(), -1);
     QStringList offered;
-    OnBonusDialog([&](TBonusF& dialog) {
-        auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    OnBonusDialog([&](BonusDialog& dialog) {
+        auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("kindBox"));
         for (int i = 0; i < kinds->count(); ++i)
             offered << kinds->itemText(i);
     });
-    ClickCommand("Image_Add");
+    ClickCommand("addBonusButton");
     EXPECT_EQ(offered.size(), 18) << "an item without a type is offered the stat kinds";
 }
 
@@ -162,10 +162,10 @@ TEST_F(MainWindowTest, AFailureInsideAnyCommandStaysInsideItAndIsShown) {
 
     desktop.messages.clear();
     Choose(Type(), QStringLiteral("Ring"));
-    OnBonusDialog([](TBonusF&) { throw std::runtime_error("the bonus dialog failed"); });
-    ClickCommand("Image_Add");
+    OnBonusDialog([](BonusDialog&) { throw std::runtime_error("the bonus dialog failed"); });
+    ClickCommand("addBonusButton");
     desktop.failing = true;
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_EQ(desktop.messages, (QStringList{"the bonus dialog failed", "the file operation failed"}));
     EXPECT_TRUE(form->isVisible()) << "every failure ends its own command, never the program";
 }

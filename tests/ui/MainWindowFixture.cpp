@@ -1,6 +1,6 @@
 #include "tests/ui/MainWindowFixture.h"
 
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -12,18 +12,18 @@
 
 MainWindowTest::MainWindowTest() {
     std::filesystem::copy(BRINDLE_SAMPLE_PROJECT, project.Path("Quest"), std::filesystem::copy_options::recursive);
-    static_cast<TApplication*>(QCoreApplication::instance())->SetLastResort([this](const std::exception& failure) {
+    static_cast<EditorApplication*>(QCoreApplication::instance())->SetLastResort([this](const std::exception& failure) {
         lastResortFailures.append(QString::fromStdString(failure.what()));
     });
 }
 
 MainWindowTest::~MainWindowTest() {
     EXPECT_TRUE(lastResortFailures.isEmpty()) << "escaped its handler: " << lastResortFailures.join('|').toStdString();
-    static_cast<TApplication*>(QCoreApplication::instance())->SetLastResort({});
+    static_cast<EditorApplication*>(QCoreApplication::instance())->SetLastResort({});
 }
 
-TForm1& MainWindowTest::Open(const std::vector<std::string>& arguments) {
-    form = std::make_unique<TForm1>(desktop, arguments);
+ItemSheet& MainWindowTest::Open(const std::vector<std::string>& arguments) {
+    form = std::make_unique<ItemSheet>(desktop, arguments);
     form->SetBonusDialog(&bonusDialog);
     form->show();
     QCoreApplication::processEvents();
@@ -60,11 +60,11 @@ void MainWindowTest::Choose(QComboBox& choice, const QString& entry) {
     ASSERT_FALSE(list->isVisible());
 }
 
-void MainWindowTest::OnBonusDialog(std::function<void(TBonusF&)> drive, bool confirm) {
-    bonusDialog.SetModalRunner([this, drive, confirm](TBonusF& shown) {
+void MainWindowTest::OnBonusDialog(std::function<void(BonusDialog&)> drive, bool confirm) {
+    bonusDialog.SetModalRunner([this, drive, confirm](BonusDialog& shown) {
         ++bonusDialogRuns;
         drive(shown);
-        QTest::mouseClick(shown.findChild<QPushButton*>(QLatin1String(confirm ? "BitBtn1" : "BitBtn2")),
+        QTest::mouseClick(shown.findChild<QPushButton*>(QLatin1String(confirm ? "okButton" : "cancelButton")),
                           Qt::LeftButton);
         return shown.result() == QDialog::Accepted;
     });

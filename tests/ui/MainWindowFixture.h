@@ -2,8 +2,8 @@
 
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/TempFolder.h"
-#include "ui/forms/UBonusF.h"
-#include "ui/forms/UMainF.h"
+#include "ui/forms/BonusDialog.h"
+#include "ui/forms/ItemSheet.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,8 +25,8 @@ protected:
     MainWindowTest();
 
     // Creates the window with these arguments and shows it, which loads or starts the item.
-    TForm1& Open(const std::vector<std::string>& arguments);
-    TForm1& OpenItem(const std::string& itemFile) { return Open({project.Path("Quest/" + itemFile)}); }
+    ItemSheet& Open(const std::vector<std::string>& arguments);
+    ItemSheet& OpenItem(const std::string& itemFile) { return Open({project.Path("Quest/" + itemFile)}); }
 
     // Moves the pointer over the background to point, in the window's client coordinates.
     void MovePointer(const QPoint& point);
@@ -36,13 +36,13 @@ protected:
     // Enter picks it.
     void Choose(QComboBox& choice, const QString& entry);
     // The next bonus dialog run: drive acts on the shown dialog, then it is confirmed (or cancelled).
-    void OnBonusDialog(std::function<void(TBonusF&)> drive, bool confirm = true);
+    void OnBonusDialog(std::function<void(BonusDialog&)> drive, bool confirm = true);
 
-    QComboBox& Type() { return Child<QComboBox>("ComboBox1"); }
-    QComboBox& Class() { return Child<QComboBox>("ComboBox2"); }
-    QLineEdit& Price() { return Child<QLineEdit>("Edit1"); }
-    QLineEdit& Stack() { return Child<QLineEdit>("Edit2"); }
-    QListWidget& Bonuses() { return Child<QListWidget>("ListBox1"); }
+    QComboBox& Type() { return Child<QComboBox>("typeBox"); }
+    QComboBox& Class() { return Child<QComboBox>("classBox"); }
+    QLineEdit& Price() { return Child<QLineEdit>("priceField"); }
+    QLineEdit& Stack() { return Child<QLineEdit>("stackField"); }
+    QListWidget& Bonuses() { return Child<QListWidget>("bonusList"); }
     QStringList BonusTexts();
     bool Lit(const char* buttonName) { return Child<QWidget>(buttonName).isVisible(); }
 
@@ -59,9 +59,9 @@ protected:
 
     TempFolder project;
     RecordingDesktop desktop;
-    TBonusF bonusDialog{desktop};
+    BonusDialog bonusDialog{desktop};
     // What escaped every handler's own error handling and reached the application: nothing, ever.
     QStringList lastResortFailures;
     int bonusDialogRuns = 0;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<ItemSheet> form;
 };

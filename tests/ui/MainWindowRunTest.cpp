@@ -20,24 +20,24 @@ const std::string kInitialDescription = "Write description of current item, this
 
 TEST_F(MainWindowTest, TheTypicalRunEditsAndSavesAnExistingItem) {
     OpenItem("RubyRing.ITM");
-    EXPECT_EQ(Child<QLabel>("Label3").text(), QStringLiteral("RubyRing"));
+    EXPECT_EQ(Child<QLabel>("nameLabel").text(), QStringLiteral("RubyRing"));
     EXPECT_EQ(Type().currentText(), QStringLiteral("Ring"));
     EXPECT_EQ(Class().currentText(), QStringLiteral("ALL"));
     EXPECT_EQ(Price().text(), QStringLiteral("1500"));
     EXPECT_EQ(BonusTexts(), (QStringList{"Attack+25", "ResHeat+10"}));
-    EXPECT_FALSE(Child<QLabel>("Image1").pixmap().isNull());
+    EXPECT_FALSE(Child<QLabel>("icon").pixmap().isNull());
     EXPECT_TRUE(desktop.messages.isEmpty());
 
     Price().selectAll();
     QTest::keyClicks(&Price(), QStringLiteral("1750"));
-    OnBonusDialog([this](TBonusF& dialog) {
-        Choose(*dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1")), QStringLiteral("Attack+"));
-        auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("SpinEdit1"));
+    OnBonusDialog([this](BonusDialog& dialog) {
+        Choose(*dialog.findChild<QComboBox*>(QStringLiteral("kindBox")), QStringLiteral("Attack+"));
+        auto* number = dialog.findChild<BonusSpinEdit*>(QStringLiteral("valueBox"));
         number->selectAll();
         QTest::keyClicks(number, QStringLiteral("25"));
     });
-    ClickCommand("Image_Add");
-    ClickCommand("Image_SAVE");
+    ClickCommand("addBonusButton");
+    ClickCommand("saveButton");
 
     EXPECT_EQ(
         project.Read("Quest/SERVER/RubyRing.ITM"),
@@ -51,13 +51,13 @@ TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
     desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/Staff.bmp")));
     Open({project.Path("Quest")});
     EXPECT_EQ(desktop.pictureFolders, QStringList{QString::fromStdString(project.Path("Quest/RESOURCES/"))});
-    EXPECT_EQ(Child<QLabel>("Label3").text(), QStringLiteral("Staff"));
+    EXPECT_EQ(Child<QLabel>("nameLabel").text(), QStringLiteral("Staff"));
     EXPECT_EQ(Class().currentText(), QStringLiteral("ALL"));
     EXPECT_EQ(Class().count(), 3);
     EXPECT_EQ(form->IconSourceFolder(), project.Path("Quest/RESOURCES/"));
-    EXPECT_FALSE(Child<QLabel>("Image1").pixmap().isNull());
+    EXPECT_FALSE(Child<QLabel>("icon").pixmap().isNull());
 
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_EQ(project.Read("Quest/SERVER/Staff.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=ALL\r\nStack=1\r\n");
     EXPECT_EQ(project.Read("Quest/CLIENT/Staff.ITM"), kInitialDescription);
     EXPECT_EQ(project.Read("Quest/CLIENT/Staff.BMP"), Sample("RESOURCES/Staff.bmp"));
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
               (QStringList{absolute("Quest/Resources/old"), absolute("Quest/Resources")}))
         << "each time on the folder the user was in";
     EXPECT_EQ(form->ItemName(), "Staff");
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), Sample("SERVER/RubyRing.ITM"));
     EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.BMP"), Sample("CLIENT/RubyRing.BMP"));
     EXPECT_FALSE(project.Exists("Quest/SERVER/.ITM"));
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, CancellingThePictureEndsTheRun) {
 }
 
 TEST_F(MainWindowTest, NoArgumentTellsTheUserAndEnds) {
-    form = std::make_unique<TForm1>(desktop, std::vector<std::string>{});
+    form = std::make_unique<ItemSheet>(desktop, std::vector<std::string>{});
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].startsWith(QStringLiteral("Use \"Quorvane\" to run this program!\r")));
     EXPECT_TRUE(desktop.terminated);
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, MissingFilesAreReportedInOrderAndTheSaveWritesFiveLines) 
                      QStringLiteral("Item DESCRIPTION file = ") + root + "CLIENT" + sep + "Sword.ITM does not exists!",
                      QStringLiteral("Item ICON file = ") + root + "CLIENT" + sep + "Sword.BMP does not exists!"}));
     EXPECT_EQ(Class().count(), 0);
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_EQ(project.Read("Quest/SERVER/Sword.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
     EXPECT_EQ(project.Read("Quest/CLIENT/Sword.ITM"), kInitialDescription);
     EXPECT_FALSE(project.Exists("Quest/CLIENT/Sword.BMP"));
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
         if (message.startsWith(QStringLiteral("Stack")))
             priceAtStackMessage = Price().text();
     };
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     EXPECT_EQ(priceAtStackMessage, QStringLiteral("0")) << "the price is fixed before the stack is checked";
     ASSERT_EQ(desktop.messages.size(), 3);
     EXPECT_EQ(desktop.messages[0], QStringLiteral("Price value is empty, set to Price=0"));
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, ExitLeavesEveryFileUntouched) {
     OpenItem("BronzeHelm.ITM");
     Price().selectAll();
     QTest::keyClicks(&Price(), QStringLiteral("99"));
-    ClickCommand("Image_EXIT");
+    ClickCommand("exitButton");
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(project.Read("Quest/SERVER/BronzeHelm.ITM"), Sample("SERVER/BronzeHelm.ITM"));
     EXPECT_EQ(project.Read("Quest/CLIENT/BronzeHelm.ITM"), Sample("CLIENT/BronzeHelm.ITM"));
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, ALongDescriptionLineIsSavedAsItsWrappedPieces) {
     project.Write("Quest/CLIENT/RubyRing.ITM",
                   "The ring was forged in the deep halls of the mountain kings and carried by many heroes\r\n");
     OpenItem("RubyRing.ITM");
-    ClickCommand("Image_SAVE");
+    ClickCommand("saveButton");
     const std::string saved = project.Read("Quest/CLIENT/RubyRing.ITM");
     std::string joined;
     int lines = 0;
@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, AWindowsDescriptionIsSavedBackByteForByte) {
     project.Write("Quest/CLIENT/RubyRing.ITM", windows);
     OpenItem("RubyRing.ITM");
     EXPECT_TRUE(
-        Child<QPlainTextEdit>("Memo1").toPlainText().startsWith(QStringLiteral("Caf\u00E9 du \u201CRoi\u201D")));
-    ClickCommand("Image_SAVE");
+        Child<QPlainTextEdit>("descriptionBox").toPlainText().startsWith(QStringLiteral("Caf\u00E9 du \u201CRoi\u201D")));
+    ClickCommand("saveButton");
     EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.ITM"), windows);
 }

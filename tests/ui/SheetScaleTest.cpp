@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, AtTheScreensScaleTheSheetIsSharpAndEachLitCaptionLiesOnIt
     }
 
     bonusDialog.ensurePolished();
-    for (const char* name : {"Image1", "Image2"}) {
+    for (const char* name : {"kindPicture", "valuePicture"}) {
         const QPixmap picture = bonusDialog.findChild<QLabel*>(QLatin1String(name))->pixmap();
         EXPECT_EQ(picture.devicePixelRatio(), scale) << name << " is painted at the screen's resolution";
     }

@@ -88,7 +88,7 @@ QComboBox::drop-down {
 }
 QComboBox::drop-down:hover { background: #e5f1fb; }
 QComboBox::drop-down:disabled { background: #f4f4f4; }
-QLabel#Label3 { background: #f0f0f0; color: #1a1a1a; }
+QLabel#signLabel { background: #f0f0f0; color: #1a1a1a; }
 QLineEdit { padding-left: 5px; }
 QComboBox:disabled, QLineEdit:disabled { background: #f4f4f4; border-color: #c4c4c4; color: #9a9a9a; }
 QComboBox:hover, QLineEdit:hover { border-color: #0078d7; }

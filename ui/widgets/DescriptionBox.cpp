@@ -32,7 +32,7 @@ QString WithLongRunsBroken(const QString& text) {
 } // namespace
 
 DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
-    setObjectName(QStringLiteral("Memo1"));
+    setObjectName(QStringLiteral("descriptionBox"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 SheetBackground::SheetBackground(const QImage& sheet, QWidget* parent) : QWidget(parent), m_sheet(sheet) {
-    setObjectName(QStringLiteral("Image2"));
+    setObjectName(QStringLiteral("background"));
     setGeometry(QRect(QPoint(), sheet.deviceIndependentSize().toSize()));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

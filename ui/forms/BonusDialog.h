@@ -17,15 +17,15 @@ class BonusSpinEdit;
 // on OK reads back the entry. The number box keeps its value between showings. Its controls are built when it is
 // first polished: by ensurePolished(), by showing it, or by the first call below that sets a control. Its
 // handlers run under the general error handler of the desktop given; it is centred over its owner.
-class TBonusF : public QDialog {
+class BonusDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TBonusF(Desktop& desktop, QWidget* owner = nullptr);
+    explicit BonusDialog(Desktop& desktop, QWidget* owner = nullptr);
 
     // The item's type index, which selects the kind list and the value mode; no type arrives as 255.
-    void SetBonusDialogMode(std::uint8_t typeIndex) { m_bonusDialogMode = typeIndex; }
-    std::uint8_t BonusDialogMode() const { return m_bonusDialogMode; }
+    void SetItemType(std::uint8_t typeIndex) { m_itemType = typeIndex; }
+    std::uint8_t ItemType() const { return m_itemType; }
 
     // The confirm button's caption: "ADD BONUS" or "EDIT BONUS".
     void SetConfirmCaption(const QString& caption);
@@ -36,7 +36,7 @@ public:
     // Puts the number box in plus mode (at most 6 digits, 0 to 100000) with value brought into that range.
     void SetPlusValue(int value);
 
-    // Prepares the showing (FormShow), then runs the dialog modally; true when it was closed with OK.
+    // Prepares the showing (PrepareShowing), then runs the dialog modally; true when it was closed with OK.
     bool RunModal();
 
     // The entry built when the dialog was last confirmed; empty until then in each run.
@@ -44,7 +44,7 @@ public:
 
     // Replaces the modal run (by default exec() == Accepted); the runner gets the shown dialog and returns
     // whether it was closed with OK.
-    void SetModalRunner(std::function<bool(TBonusF&)> runner) { m_modalRunner = std::move(runner); }
+    void SetModalRunner(std::function<bool(BonusDialog&)> runner) { m_modalRunner = std::move(runner); }
 
 protected:
     bool event(QEvent* event) override;
@@ -54,27 +54,27 @@ private:
     void BuildDialog();
     void BuildControls();
     void BuildButtons();
-    void FormCreate();
-    void FormShow();
-    void ComboBox1Change();
-    void BitBtn1Click();
-    bool SpinEdit1KeyDown(int key);
+    void OfferAllKinds();
+    void PrepareShowing();
+    void ApplyValueMode();
+    void Confirm();
+    bool ValueBoxKeyDown(int key);
     void BuildResultEntry();
     void ShowSign(const QString& sign);
     void CentreOverOwner();
     // The handler as Qt calls it: under the general error handler.
-    std::function<void()> Guarded(void (TBonusF::*handler)());
+    std::function<void()> Guarded(void (BonusDialog::*handler)());
 
     Desktop& m_desktop;
     QWidget* m_owner;
-    std::uint8_t m_bonusDialogMode = 0;
+    std::uint8_t m_itemType = 0;
     QString m_requestedKind;
     QString m_resultEntry;
-    std::function<bool(TBonusF&)> m_modalRunner;
+    std::function<bool(BonusDialog&)> m_modalRunner;
 
-    QLabel* Label3 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    BonusSpinEdit* SpinEdit1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QLabel* m_signLabel = nullptr;
+    QComboBox* m_kindBox = nullptr;
+    BonusSpinEdit* m_valueBox = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

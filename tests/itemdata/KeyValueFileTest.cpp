@@ -1,4 +1,4 @@
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 #include "base/FileError.h"
 #include "tests/itemdata/ProjectFolder.h"
 
@@ -9,7 +9,7 @@
 TEST(TINILoading, AcceptsEveryLineEndAndSavesCrLf) {
     ProjectFolder project;
     project.Write("SERVER/Sword.ITM", "Type=Ring\nPrice=10\rStack=1\r\nBonus=");
-    TINI store(project.Path("SERVER/Sword.ITM"), false);
+    KeyValueFile store(project.Path("SERVER/Sword.ITM"), false);
     EXPECT_EQ(store.ReadValue("Stack", false), "1");
     EXPECT_EQ(store.ReadValue("Bonus", false), "");
     store.SaveFile();
@@ -21,7 +21,7 @@ TEST(TINILoading, AnUntouchedFileComesBackByteForByte) {
     const std::string bytes = std::string("Type=Ring\r\n\r\n; note \xE9\xFF\r\nWeight=3  \r\n") + std::string(1, '\0') +
                               "=\r\nno equals sign\r\n";
     project.Write("SERVER/Sword.ITM", bytes);
-    TINI store(project.Path("SERVER/Sword.ITM"), false);
+    KeyValueFile store(project.Path("SERVER/Sword.ITM"), false);
     store.ReadValue("Type", false);
     store.SaveFile();
     EXPECT_EQ(project.Read("SERVER/Sword.ITM"), bytes);
@@ -31,7 +31,7 @@ TEST(TINILoading, AMissingFileIsAnEmptyStoreAndItsSaveCreatesIt) {
     ProjectFolder project;
     project.MakeFolder("SERVER");
     {
-        TINI store(project.Path("SERVER/New.ITM"), false);
+        KeyValueFile store(project.Path("SERVER/New.ITM"), false);
         EXPECT_TRUE(store.Lines().empty());
         EXPECT_EQ(store.ReadValue("Type", false), "");
         EXPECT_FALSE(project.Exists("SERVER/New.ITM")) << "creating the store writes nothing";
@@ -45,7 +45,7 @@ TEST(TINILoading, ACaseVariantFileIsReadAndReplacedUnderItsStoredName) {
     ProjectFolder project;
     project.Write("server/sword.itm", "type=Ring\r\nWeight=3\r\n");
     {
-        TINI store(project.Path("SERVER/Sword.ITM"), true);
+        KeyValueFile store(project.Path("SERVER/Sword.ITM"), true);
         EXPECT_EQ(store.ReadValue("Type", false), "Ring");
         store.WriteValue("Type", "Cape", false);
         store.SaveFile();
@@ -58,24 +58,24 @@ TEST(TINIDestruction, SavesOnlyWithAutoAdd) {
     ProjectFolder project;
     project.Write("SERVER/Sword.ITM", "Price=10");
     {
-        TINI store(project.Path("SERVER/Sword.ITM"), false);
+        KeyValueFile store(project.Path("SERVER/Sword.ITM"), false);
         store.WriteValue("Price", "20", false);
         store.ReadValue("Stack", true);
     }
     EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Price=10") << "without auto-add nothing is saved";
     {
-        TINI store(project.Path("SERVER/Sword.ITM"), true);
+        KeyValueFile store(project.Path("SERVER/Sword.ITM"), true);
         store.WriteValue("Price", "20", false);
         store.ReadValue("Stack", false);
     }
     EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Price=20\r\nStack=0\r\n");
 }
 
-TEST(TINIFailures, ASaveIntoAMissingFolderRaisesTheFileErrorAndTheDestructorStaysQuiet) {
+TEST(KeyValueFileFailures, ASaveIntoAMissingFolderRaisesTheFileErrorAndTheDestructorStaysQuiet) {
     ProjectFolder project;
     const std::string file = project.Path("SERVER/Sword.ITM");
     auto saveIntoMissingFolder = [&] {
-        TINI store(file, true);
+        KeyValueFile store(file, true);
         store.WriteValue("Type", "Ring", false);
         store.SaveFile();
     };
@@ -89,22 +89,22 @@ TEST(TINIFailures, ASaveIntoAMissingFolderRaisesTheFileErrorAndTheDestructorStay
     EXPECT_TRUE(project.Entries("").empty()) << "no folder or file was created";
 }
 
-TEST(TINIFailures, AFailedSaveLeavesTheOldFileWhole) {
+TEST(KeyValueFileFailures, AFailedSaveLeavesTheOldFileWhole) {
     ProjectFolder project;
     project.Write("SERVER/Sword.ITM", "Type=Ring\r\nPrice=10\r\n");
     project.BlockSaveOf("SERVER/Sword.ITM");
     {
-        TINI store(project.Path("SERVER/Sword.ITM"), true);
+        KeyValueFile store(project.Path("SERVER/Sword.ITM"), true);
         store.WriteValue("Price", "99", false);
         EXPECT_THROW(store.SaveFile(), FileError);
     }
     EXPECT_EQ(project.Read("SERVER/Sword.ITM"), "Type=Ring\r\nPrice=10\r\n");
 }
 
-TEST(TINIFailures, AFolderWhereTheFileBelongsIsAnEmptyStoreThatCannotBeSaved) {
+TEST(KeyValueFileFailures, AFolderWhereTheFileBelongsIsAnEmptyStoreThatCannotBeSaved) {
     ProjectFolder project;
     project.MakeFolder("SERVER/Sword.ITM");
-    TINI store(project.Path("SERVER/Sword.ITM"), false);
+    KeyValueFile store(project.Path("SERVER/Sword.ITM"), false);
     EXPECT_TRUE(store.Lines().empty());
     EXPECT_THROW(store.SaveFile(), FileError);
 }

@@ -23,22 +23,22 @@ class QListWidget;
 class QListWidgetItem;
 class SheetBackground;
 struct SheetPictures;
-class TBonusF;
+class BonusDialog;
 struct ServerData;
 template <typename Content> struct LoadStep;
 
 // The item editor window: a borderless item sheet on which one item is loaded or started, edited and saved.
 // It owns the editing run's state and holds the item's fields in its controls.
-class TForm1 : public QWidget {
+class ItemSheet : public QWidget {
     Q_OBJECT
 
 public:
     // Builds the sheet and reads the command line; without an argument it tells the user and ends the run.
-    TForm1(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
-    ~TForm1() override;
+    ItemSheet(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
+    ~ItemSheet() override;
 
     // The dialog used for every Add and Edit; not owned.
-    void SetBonusDialog(TBonusF* bonusDialog) { m_bonusDialog = bonusDialog; }
+    void SetBonusDialog(BonusDialog* bonusDialog) { m_bonusDialog = bonusDialog; }
 
     // Restores the window when minimised and brings it to the front.
     void BringToFront();
@@ -48,13 +48,13 @@ public:
     const std::string& IconSourceFolder() const { return m_iconSourceFolder; }
 
     // The first showing: loads the item named on the command line, or starts a new one from a picked icon.
-    void FormShow();
+    void OpenOrStartItem();
 
-    void Image_AddClick();
-    void Image_EditClick();
-    void Image_RemoveClick();
-    void Image_SAVEClick();
-    void Image_EXITClick();
+    void AddBonus();
+    void EditBonus();
+    void RemoveBonus();
+    void Save();
+    void Exit();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,8 +62,8 @@ protected:
 
 private:
     // The handler wrapped in the general error handler, as Qt calls it.
-    std::function<void()> Guarded(void (TForm1::*handler)());
-    void FormCreate(const std::vector<std::string>& arguments);
+    std::function<void()> Guarded(void (ItemSheet::*handler)());
+    void TakeCommandLine(const std::vector<std::string>& arguments);
     void BuildControls();
     void BuildHoverButtons(const SheetPictures& pictures);
     void ConnectHandlers();
@@ -82,11 +82,11 @@ private:
     std::vector<std::string> BonusEntries() const;
     QListWidgetItem* SelectedBonus() const;
 
-    void ComboBox1Change();
-    void ComboBox2Change();
+    void TypeChosen();
+    void ClassChosen();
     void RunWearableCheck();
-    void Image2MouseMove(const QPoint& point);
-    void ListBox1MouseMove();
+    void PointerMovedOverSheet(const QPoint& point);
+    void PointerMovedOverBonusList();
     void HideHoverButtons();
 
     bool DescriptionCanBeSaved(const QStringList& lines);
@@ -95,7 +95,7 @@ private:
     bool RunBonusDialog(const QString& caption);
 
     Desktop& m_desktop;
-    TBonusF* m_bonusDialog = nullptr;
+    BonusDialog* m_bonusDialog = nullptr;
     std::string m_projectRoot;
     std::string m_itemName;
     std::string m_iconSourceFolder;
@@ -107,14 +107,14 @@ private:
     FileText m_loadedStack;
     bool m_shownOnce = false;
 
-    SheetBackground* Image2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Image1 = nullptr;
-    std::array<HoverButton*, SheetArtwork::kCaptionCount> HoverButtons{};
-    QComboBox* ComboBox1 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    DescriptionBox* Memo1 = nullptr;
-    DigitEdit* Edit1 = nullptr;
-    DigitEdit* Edit2 = nullptr;
+    SheetBackground* m_background = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_icon = nullptr;
+    std::array<HoverButton*, SheetArtwork::kCaptionCount> m_commandButtons{};
+    QComboBox* m_typeBox = nullptr;
+    QListWidget* m_bonusList = nullptr;
+    QComboBox* m_classBox = nullptr;
+    DescriptionBox* m_descriptionBox = nullptr;
+    DigitEdit* m_priceField = nullptr;
+    DigitEdit* m_stackField = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "platform/Application.h"
+#include "platform/EditorApplication.h"
 
 #include <QFileInfo>
 
@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <stdexcept>
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-QString TApplication::Title() {
+QString EditorApplication::Title() {
     return QFileInfo(applicationFilePath()).completeBaseName().left(260);
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event) {
+bool EditorApplication::notify(QObject* receiver, QEvent* event) {
     // Every handler catches its own failures; one that gets here has left Qt in an unknown state.
     try {
         return QApplication::notify(receiver, event);
@@ -24,7 +24,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     return true;
 }
 
-void TApplication::Fail(const std::exception& failure) {
+void EditorApplication::Fail(const std::exception& failure) {
     if (!m_lastResort) {
         std::fprintf(stderr, "%s\n", failure.what());
         std::abort();
@@ -32,7 +32,7 @@ void TApplication::Fail(const std::exception& failure) {
     m_lastResort(failure);
 }
 
-void TApplication::Terminate() {
+void EditorApplication::Terminate() {
     m_terminated = true;
     quit();
 }

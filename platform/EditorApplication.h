@@ -6,13 +6,13 @@
 #include <functional>
 
 // The running application: owns the message loop and knows whether the run was ended before its loop started.
-class TApplication : public QApplication {
+class EditorApplication : public QApplication {
     Q_OBJECT
 
 public:
     using LastResort = std::function<void(const std::exception& failure)>;
 
-    TApplication(int& argc, char** argv);
+    EditorApplication(int& argc, char** argv);
 
     // The program file's name without its extension, at most 260 characters.
     static QString Title();

@@ -1,4 +1,4 @@
-#include "ui/forms/UBonusF.h"
+#include "ui/forms/BonusDialog.h"
 
 #include "itemdata/ItemVocabulary.h"
 #include "platform/ErrorHandler.h"
@@ -49,85 +49,85 @@ void AddKinds(QComboBox& comboBox, const std::vector<std::string>& kinds) {
 
 } // namespace
 
-TBonusF::TBonusF(Desktop& desktop, QWidget* owner) : m_desktop(desktop), m_owner(owner) {
-    setObjectName(QStringLiteral("BonusF"));
+BonusDialog::BonusDialog(Desktop& desktop, QWidget* owner) : m_desktop(desktop), m_owner(owner) {
+    setObjectName(QStringLiteral("bonusDialog"));
     setWindowTitle(QStringLiteral("Item Bonus"));
     setFixedSize(362, 246);
     setFont(BonusDialogLook::HeavyFont(16));
     setStyleSheet(BonusDialogLook::StyleSheet());
 }
 
-bool TBonusF::event(QEvent* event) {
+bool BonusDialog::event(QEvent* event) {
     // The controls are built when the dialog is first polished, just before it is first used, and not on the
     // polish request every new window posts itself: its heavy font and pictures then cost the start-up nothing.
-    if (event->type() == QEvent::PolishRequest && !ComboBox1)
+    if (event->type() == QEvent::PolishRequest && !m_kindBox)
         return true;
-    if (event->type() == QEvent::Polish && !ComboBox1)
+    if (event->type() == QEvent::Polish && !m_kindBox)
         BuildDialog();
     return QDialog::event(event);
 }
 
-void TBonusF::BuildDialog() {
+void BonusDialog::BuildDialog() {
     BuildControls();
     BuildButtons();
-    FormCreate();
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, Guarded(&TBonusF::ComboBox1Change));
-    connect(BitBtn1, &QPushButton::clicked, this, Guarded(&TBonusF::BitBtn1Click));
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    SpinEdit1->installEventFilter(this);
+    OfferAllKinds();
+    connect(m_kindBox, &QComboBox::currentIndexChanged, this, Guarded(&BonusDialog::ApplyValueMode));
+    connect(m_okButton, &QPushButton::clicked, this, Guarded(&BonusDialog::Confirm));
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_valueBox->installEventFilter(this);
 }
 
-void TBonusF::BuildControls() {
+void BonusDialog::BuildControls() {
     const qreal scale = devicePixelRatioF();
-    Picture(BonusArtwork::ShieldPlusPicture(scale), "Image1", QRect(8, 8, 46, 47), this);
-    Caption(QStringLiteral("Bonus"), "Label1", QPoint(64, 16), this);
-    ComboBox1 = Place(new BonusKindBox(this), "ComboBox1", QRect(128, 16, 225, 31));
-    Picture(BonusArtwork::ArrowBarsPicture(scale), "Image2", QRect(8, 64, 46, 39), this);
-    Caption(QStringLiteral("Value"), "Label2", QPoint(64, 72), this);
-    SpinEdit1 = Place(new BonusSpinEdit(this), "SpinEdit1", QRect(128, 72, 193, 33));
-    Label3 = Place(new QLabel(QStringLiteral("+"), this), "Label3", QRect(328, 61, kSignWidth, kSignHeight));
-    Label3->setFont(BonusDialogLook::HeavyFont(29));
-    Label3->setAlignment(Qt::AlignCenter);
+    Picture(BonusArtwork::ShieldPlusPicture(scale), "kindPicture", QRect(8, 8, 46, 47), this);
+    Caption(QStringLiteral("Bonus"), "kindLabel", QPoint(64, 16), this);
+    m_kindBox = Place(new BonusKindBox(this), "kindBox", QRect(128, 16, 225, 31));
+    Picture(BonusArtwork::ArrowBarsPicture(scale), "valuePicture", QRect(8, 64, 46, 39), this);
+    Caption(QStringLiteral("Value"), "valueLabel", QPoint(64, 72), this);
+    m_valueBox = Place(new BonusSpinEdit(this), "valueBox", QRect(128, 72, 193, 33));
+    m_signLabel = Place(new QLabel(QStringLiteral("+"), this), "signLabel", QRect(328, 61, kSignWidth, kSignHeight));
+    m_signLabel->setFont(BonusDialogLook::HeavyFont(29));
+    m_signLabel->setAlignment(Qt::AlignCenter);
 }
 
-void TBonusF::BuildButtons() {
+void BonusDialog::BuildButtons() {
     const QFont buttonFont = BonusDialogLook::HeavyFont(27);
-    BitBtn1 = Place(new QPushButton(QStringLiteral("ADD BONUS"), this), "BitBtn1", QRect(8, 120, 345, 57));
-    BitBtn2 = Place(new QPushButton(QStringLiteral("CANCEL"), this), "BitBtn2", QRect(8, 184, 345, 57));
+    m_okButton = Place(new QPushButton(QStringLiteral("ADD BONUS"), this), "okButton", QRect(8, 120, 345, 57));
+    m_cancelButton = Place(new QPushButton(QStringLiteral("CANCEL"), this), "cancelButton", QRect(8, 184, 345, 57));
     const qreal scale = devicePixelRatioF();
     const QPixmap glyphs[] = {BonusDialogLook::ButtonGlyph(BonusArtwork::AddButtonGlyph(scale), kGlyphSpacing),
                               BonusDialogLook::ButtonGlyph(BonusArtwork::CancelButtonGlyph(scale), kGlyphSpacing)};
-    QPushButton* buttons[] = {BitBtn1, BitBtn2};
+    QPushButton* buttons[] = {m_okButton, m_cancelButton};
     for (int i = 0; i < 2; ++i) {
         buttons[i]->setFont(buttonFont);
         buttons[i]->setIcon(QIcon(glyphs[i]));
         buttons[i]->setIconSize(BonusDialogLook::WindowSize(glyphs[i]));
     }
-    BitBtn1->setDefault(true);
-    setTabOrder(ComboBox1, SpinEdit1);
-    setTabOrder(SpinEdit1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
+    m_okButton->setDefault(true);
+    setTabOrder(m_kindBox, m_valueBox);
+    setTabOrder(m_valueBox, m_okButton);
+    setTabOrder(m_okButton, m_cancelButton);
 }
 
-void TBonusF::SetConfirmCaption(const QString& caption) {
+void BonusDialog::SetConfirmCaption(const QString& caption) {
     ensurePolished();
-    BitBtn1->setText(caption);
+    m_okButton->setText(caption);
 }
 
-void TBonusF::SetPlusValue(int value) {
+void BonusDialog::SetPlusValue(int value) {
     ensurePolished();
     const ItemVocabulary::ValueMode plus = ItemVocabulary::ValueModeFor(ItemVocabulary::kNoTypeForDialog, 0);
-    SpinEdit1->SetRange(plus.maximum, plus.maxDigits);
-    SpinEdit1->SetValue(value);
+    m_valueBox->SetRange(plus.maximum, plus.maxDigits);
+    m_valueBox->SetValue(value);
 }
 
-bool TBonusF::RunModal() {
+bool BonusDialog::RunModal() {
     // The owner takes the dialog at its first run, not at its creation: a child of the sheet would be polished,
     // and so built, with the sheet at start-up.
     if (m_owner && parentWidget() != m_owner)
         setParent(m_owner, windowFlags());
     ensurePolished();
-    FormShow();
+    PrepareShowing();
     CentreOverOwner();
     if (!m_modalRunner)
         return exec() == QDialog::Accepted;
@@ -136,7 +136,7 @@ bool TBonusF::RunModal() {
     show();
     // However the runner ends, the dialog is closed again, as a modal run always leaves it.
     struct CloseAfterRun {
-        TBonusF& dialog;
+        BonusDialog& dialog;
         ~CloseAfterRun() {
             if (dialog.isVisible())
                 dialog.reject();
@@ -145,83 +145,83 @@ bool TBonusF::RunModal() {
     return m_modalRunner(*this);
 }
 
-bool TBonusF::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != SpinEdit1 || event->type() != QEvent::KeyPress)
+bool BonusDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_valueBox || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     bool handled = false;
-    RunEventHandler(m_desktop, this, [&] { handled = SpinEdit1KeyDown(static_cast<const QKeyEvent*>(event)->key()); });
+    RunEventHandler(m_desktop, this, [&] { handled = ValueBoxKeyDown(static_cast<const QKeyEvent*>(event)->key()); });
     return handled || QDialog::eventFilter(watched, event);
 }
 
-std::function<void()> TBonusF::Guarded(void (TBonusF::*handler)()) {
+std::function<void()> BonusDialog::Guarded(void (BonusDialog::*handler)()) {
     return [this, handler] { RunEventHandler(m_desktop, this, [this, handler] { (this->*handler)(); }); };
 }
 
-void TBonusF::FormCreate() {
-    AddKinds(*ComboBox1, ItemVocabulary::PotionKinds());
-    AddKinds(*ComboBox1, ItemVocabulary::StatKinds());
-    ComboBox1->setCurrentIndex(0);
+void BonusDialog::OfferAllKinds() {
+    AddKinds(*m_kindBox, ItemVocabulary::PotionKinds());
+    AddKinds(*m_kindBox, ItemVocabulary::StatKinds());
+    m_kindBox->setCurrentIndex(0);
 }
 
-void TBonusF::FormShow() {
+void BonusDialog::PrepareShowing() {
     m_resultEntry.clear();
     {
-        const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->clear();
-        AddKinds(*ComboBox1, ItemVocabulary::BonusKindsFor(m_bonusDialogMode));
+        const QSignalBlocker quiet(m_kindBox);
+        m_kindBox->clear();
+        AddKinds(*m_kindBox, ItemVocabulary::BonusKindsFor(m_itemType));
         const int requested =
-            m_requestedKind.isEmpty() ? -1 : ComboBox1->findText(m_requestedKind, Qt::MatchFixedString);
-        ComboBox1->setCurrentIndex(requested >= 0 ? requested : (ComboBox1->count() > 0 ? 0 : -1));
+            m_requestedKind.isEmpty() ? -1 : m_kindBox->findText(m_requestedKind, Qt::MatchFixedString);
+        m_kindBox->setCurrentIndex(requested >= 0 ? requested : (m_kindBox->count() > 0 ? 0 : -1));
         m_requestedKind.clear();
     }
-    ComboBox1Change();
+    ApplyValueMode();
 }
 
-void TBonusF::ComboBox1Change() {
-    SpinEdit1->setEnabled(true);
-    const ItemVocabulary::ValueMode mode = ItemVocabulary::ValueModeFor(m_bonusDialogMode, ComboBox1->currentIndex());
+void BonusDialog::ApplyValueMode() {
+    m_valueBox->setEnabled(true);
+    const ItemVocabulary::ValueMode mode = ItemVocabulary::ValueModeFor(m_itemType, m_kindBox->currentIndex());
     if (mode.kind == ItemVocabulary::ValueKind::None) {
         ShowSign(QString());
-        SpinEdit1->SetValue(0);
-        SpinEdit1->setEnabled(false);
+        m_valueBox->SetValue(0);
+        m_valueBox->setEnabled(false);
         return;
     }
     ShowSign(QString::fromLatin1(mode.sign));
     // Entering percent mode lowers a larger value to the new maximum; leaving it raises nothing.
-    SpinEdit1->SetRange(mode.maximum, mode.maxDigits);
+    m_valueBox->SetRange(mode.maximum, mode.maxDigits);
 }
 
-void TBonusF::BitBtn1Click() {
+void BonusDialog::Confirm() {
     BuildResultEntry();
     accept();
 }
 
-bool TBonusF::SpinEdit1KeyDown(int key) {
+bool BonusDialog::ValueBoxKeyDown(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
     // Confirming here rather than also through the default button builds and hands back the entry once.
-    BitBtn1Click();
+    Confirm();
     return true;
 }
 
-void TBonusF::BuildResultEntry() {
-    SpinEdit1->SetValue(SpinEdit1->Value());
-    const std::string kind = ComboBox1->currentIndex() < 0 ? std::string() : ComboBox1->currentText().toStdString();
-    m_resultEntry = QString::fromStdString(ItemVocabulary::Encode(kind, SpinEdit1->Value(), m_bonusDialogMode));
+void BonusDialog::BuildResultEntry() {
+    m_valueBox->SetValue(m_valueBox->Value());
+    const std::string kind = m_kindBox->currentIndex() < 0 ? std::string() : m_kindBox->currentText().toStdString();
+    m_resultEntry = QString::fromStdString(ItemVocabulary::Encode(kind, m_valueBox->Value(), m_itemType));
 }
 
-void TBonusF::ShowSign(const QString& sign) {
+void BonusDialog::ShowSign(const QString& sign) {
     // The sign box keeps its size in every mode; a sign wider than the box is drawn narrower to fit it whole.
-    QFont font = Label3->font();
+    QFont font = m_signLabel->font();
     font.setStretch(QFont::Unstretched);
     const int advance = QFontMetrics(font).horizontalAdvance(sign);
     if (advance > kSignWidth)
         font.setStretch(kSignWidth * QFont::Unstretched / advance);
-    Label3->setFont(font);
-    Label3->setText(sign);
+    m_signLabel->setFont(font);
+    m_signLabel->setText(sign);
 }
 
-void TBonusF::CentreOverOwner() {
+void BonusDialog::CentreOverOwner() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QWidget* owner = parentWidget();
     if (!owner && !screen)

@@ -1,8 +1,8 @@
 // The item editor window: adding, editing and removing the item's bonuses through the bonus dialog.
-#include "ui/forms/UMainF.h"
+#include "ui/forms/ItemSheet.h"
 
 #include "platform/Desktop.h"
-#include "ui/forms/UBonusF.h"
+#include "ui/forms/BonusDialog.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -30,34 +30,34 @@ std::string EntryBytes(const QListWidgetItem* item) {
 
 } // namespace
 
-void TForm1::AddBonusEntry(const std::string& bytes) {
+void ItemSheet::AddBonusEntry(const std::string& bytes) {
     // Filled in before it joins the list: a change to an item in the list makes the list search for it, which made
     // loading many bonuses take time growing with their square.
     auto* item = new QListWidgetItem(RowText(bytes));
     item->setData(kEntryBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    ListBox1->addItem(item);
+    m_bonusList->addItem(item);
 }
 
-std::vector<std::string> TForm1::BonusEntries() const {
+std::vector<std::string> ItemSheet::BonusEntries() const {
     std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(ListBox1->count()));
-    for (int row = 0; row < ListBox1->count(); ++row)
-        entries.push_back(EntryBytes(ListBox1->item(row)));
+    entries.reserve(static_cast<std::size_t>(m_bonusList->count()));
+    for (int row = 0; row < m_bonusList->count(); ++row)
+        entries.push_back(EntryBytes(m_bonusList->item(row)));
     return entries;
 }
 
-QListWidgetItem* TForm1::SelectedBonus() const {
-    QListWidgetItem* item = ListBox1->currentItem();
+QListWidgetItem* ItemSheet::SelectedBonus() const {
+    QListWidgetItem* item = m_bonusList->currentItem();
     return item && item->isSelected() ? item : nullptr;
 }
 
-bool TForm1::RunBonusDialog(const QString& caption) {
+bool ItemSheet::RunBonusDialog(const QString& caption) {
     m_bonusDialog->SetConfirmCaption(caption);
-    m_bonusDialog->SetBonusDialogMode(ItemVocabulary::DialogTypeIndex(SelectedType()));
+    m_bonusDialog->SetItemType(ItemVocabulary::DialogTypeIndex(SelectedType()));
     return m_bonusDialog->RunModal();
 }
 
-void TForm1::Image_AddClick() {
+void ItemSheet::AddBonus() {
     if (!ItemVocabulary::AllowsBonuses(SelectedType())) {
         m_desktop.ShowMessage(this, QStringLiteral("Can not add bonus to this certain item type"));
         return;
@@ -66,7 +66,7 @@ void TForm1::Image_AddClick() {
         AddBonusEntry(TextCodec::ToSystem(m_bonusDialog->ResultEntry()));
 }
 
-void TForm1::Image_EditClick() {
+void ItemSheet::EditBonus() {
     QListWidgetItem* item = SelectedBonus();
     if (!item || item->text().isEmpty() || !m_bonusDialog)
         return;
@@ -82,9 +82,9 @@ void TForm1::Image_EditClick() {
     item->setData(kEntryBytesRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
 }
 
-void TForm1::Image_RemoveClick() {
+void ItemSheet::RemoveBonus() {
     delete SelectedBonus();
     // The list would select the next entry by itself, and a second Remove would then take one never picked.
-    ListBox1->setCurrentRow(-1);
-    ListBox1->clearSelection();
+    m_bonusList->setCurrentRow(-1);
+    m_bonusList->clearSelection();
 }

@@ -1,5 +1,5 @@
 // The item editor window: Save and Exit.
-#include "ui/forms/UMainF.h"
+#include "ui/forms/ItemSheet.h"
 
 #include "itemdata/ItemFiles.h"
 #include "platform/Desktop.h"
@@ -29,7 +29,7 @@ QString EncodingName(TextCodec::Encoding encoding) {
 
 // Typed or pasted text that the description file's encoding cannot hold would be saved as "?": the user is told
 // which characters, and changes the text, before anything is written.
-bool TForm1::DescriptionCanBeSaved(const QStringList& lines) {
+bool ItemSheet::DescriptionCanBeSaved(const QStringList& lines) {
     const QString notHeld = TextCodec::CharactersNotHeld(lines.join(QLatin1Char('\n')), m_descriptionEncoding);
     if (notHeld.isEmpty())
         return true;
@@ -43,15 +43,15 @@ bool TForm1::DescriptionCanBeSaved(const QStringList& lines) {
     return false;
 }
 
-void TForm1::Image_SAVEClick() {
+void ItemSheet::Save() {
     RefuseToReplaceUnreadFiles(m_unreadFiles);
-    const QStringList description = Memo1->DisplayedLines();
+    const QStringList description = m_descriptionBox->DisplayedLines();
     if (!DescriptionCanBeSaved(description))
         return;
-    std::string price = m_loadedPrice.BytesFor(Edit1->text());
-    FixUp(FixUpPrice, m_loadedPrice, *Edit1, m_desktop, price);
-    std::string stack = m_loadedStack.BytesFor(Edit2->text());
-    FixUp(FixUpStack, m_loadedStack, *Edit2, m_desktop, stack);
+    std::string price = m_loadedPrice.BytesFor(m_priceField->text());
+    FixUp(FixUpPrice, m_loadedPrice, *m_priceField, m_desktop, price);
+    std::string stack = m_loadedStack.BytesFor(m_stackField->text());
+    FixUp(FixUpStack, m_loadedStack, *m_stackField, m_desktop, stack);
     ItemToSave item;
     item.projectRoot = m_projectRoot;
     item.itemName = m_itemName;
@@ -68,6 +68,6 @@ void TForm1::Image_SAVEClick() {
     close();
 }
 
-void TForm1::Image_EXITClick() {
+void ItemSheet::Exit() {
     close();
 }

@@ -1,5 +1,5 @@
 // The item editor window: loading an existing item, starting a new one, and the wearable check.
-#include "ui/forms/UMainF.h"
+#include "ui/forms/ItemSheet.h"
 
 #include "base/FileSystem.h"
 #include "base/Os.h"
@@ -26,7 +26,7 @@ std::string NativeBytes(const QString& path) {
 
 } // namespace
 
-void TForm1::FormShow() {
+void ItemSheet::OpenOrStartItem() {
     if (!m_itemName.empty())
         LoadExistingItem();
     else
@@ -34,8 +34,8 @@ void TForm1::FormShow() {
 }
 
 // One file at a time, each told about at its step: a file that is missing or cannot be read costs only its part.
-void TForm1::LoadExistingItem() {
-    Label3->setText(TextCodec::FromSystem(m_itemName));
+void ItemSheet::LoadExistingItem() {
+    m_nameLabel->setText(TextCodec::FromSystem(m_itemName));
     if (const auto server = Reported(LoadServerData(m_projectRoot, m_itemName)))
         ShowServerData(*server);
     if (const auto description = Reported(LoadDescription(m_projectRoot, m_itemName)))
@@ -44,7 +44,7 @@ void TForm1::LoadExistingItem() {
         ShowIcon(*icon);
 }
 
-template <typename Content> std::optional<Content> TForm1::Reported(LoadStep<Content> step) {
+template <typename Content> std::optional<Content> ItemSheet::Reported(LoadStep<Content> step) {
     if (step.unreadFile)
         m_unreadFiles.push_back(*step.unreadFile);
     if (!step.message.empty())
@@ -52,27 +52,27 @@ template <typename Content> std::optional<Content> TForm1::Reported(LoadStep<Con
     return std::move(step.content);
 }
 
-void TForm1::ShowServerData(const ServerData& server) {
+void ItemSheet::ShowServerData(const ServerData& server) {
     SelectType(server.type);
     FillClassChoice(server.classList);
     const auto& names = m_classNames;
     const auto found = server.className ? std::find(names.begin(), names.end(), *server.className) : names.end();
-    ComboBox2->setCurrentIndex(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
+    m_classBox->setCurrentIndex(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
     m_loadedPrice = FileText::FromBytes(server.price);
     m_loadedStack = FileText::FromBytes(server.stack);
-    m_loadedPrice.ShowIn(*Edit1);
-    m_loadedStack.ShowIn(*Edit2);
+    m_loadedPrice.ShowIn(*m_priceField);
+    m_loadedStack.ShowIn(*m_stackField);
     for (const std::string& bonus : server.bonuses)
         AddBonusEntry(bonus);
 }
 
-void TForm1::ShowDescription(const std::string& bytes) {
+void ItemSheet::ShowDescription(const std::string& bytes) {
     const TextCodec::DecodedText description = TextCodec::Decode(bytes);
     m_descriptionEncoding = description.encoding;
-    Memo1->SetText(description.text);
+    m_descriptionBox->SetText(description.text);
 }
 
-void TForm1::StartNewItem() {
+void ItemSheet::StartNewItem() {
     // A project copied from Windows may have its pictures in "Resources" or "resources".
     QString folder = TextCodec::FromSystem(FileSystem::StoredPath(m_projectRoot + "RESOURCES") + Os::kPathSeparator);
     std::optional<QString> picked;
@@ -88,18 +88,18 @@ void TForm1::StartNewItem() {
         return;
     }
     FillClassChoice(ItemVocabulary::ClassList(m_projectRoot));
-    ComboBox2->setCurrentIndex(0);
+    m_classBox->setCurrentIndex(0);
     const QFileInfo picture(*picked);
     ShowIcon(NativeBytes(picture.absoluteFilePath()));
     m_itemName = StripExtension(TextCodec::ToSystem(picture.fileName()));
-    Label3->setText(TextCodec::FromSystem(m_itemName));
+    m_nameLabel->setText(TextCodec::FromSystem(m_itemName));
     m_iconSourceFolder = AddTrailingBackslash(NativeBytes(picture.absolutePath()));
     m_pickedIcon = NativeBytes(picture.absoluteFilePath());
 }
 
 // Why the picture of this file name cannot start a new item: the name it gives is empty, holds characters that file
 // names in the system's code page cannot, or is an existing item's, which would be replaced. Empty when it can.
-QString TForm1::NewItemNameProblem(const QString& pictureName) const {
+QString ItemSheet::NewItemNameProblem(const QString& pictureName) const {
     const QString notHeld = TextCodec::CharactersNotHeld(pictureName, TextCodec::Encoding::System);
     if (!notHeld.isEmpty())
         return QStringLiteral("The picture's name %1 holds characters that the system's code page cannot hold (%2), "
@@ -115,34 +115,34 @@ QString TForm1::NewItemNameProblem(const QString& pictureName) const {
     return QString();
 }
 
-void TForm1::FillClassChoice(const std::vector<std::string>& classNames) {
+void ItemSheet::FillClassChoice(const std::vector<std::string>& classNames) {
     m_classNames = classNames;
-    ComboBox2->clear();
+    m_classBox->clear();
     for (const std::string& name : m_classNames)
-        ComboBox2->addItem(TextCodec::FromSystem(name));
+        m_classBox->addItem(TextCodec::FromSystem(name));
 }
 
-void TForm1::ShowIcon(const std::string& path) {
+void ItemSheet::ShowIcon(const std::string& path) {
     const ItemIcon icon = ReadItemIcon(path);
     if (!icon.problem.isEmpty())
         m_desktop.ShowMessage(this, icon.problem);
-    Image1->setPixmap(icon.picture);
+    m_icon->setPixmap(icon.picture);
 }
 
-std::string TForm1::SelectedClassName() const {
-    const int index = ComboBox2->currentIndex();
+std::string ItemSheet::SelectedClassName() const {
+    const int index = m_classBox->currentIndex();
     return index >= 0 && index < static_cast<int>(m_classNames.size()) ? m_classNames[index] : std::string();
 }
 
-void TForm1::ComboBox1Change() {
+void ItemSheet::TypeChosen() {
     RunWearableCheck();
 }
 
-void TForm1::ComboBox2Change() {
+void ItemSheet::ClassChosen() {
     RunWearableCheck();
 }
 
-void TForm1::RunWearableCheck() {
+void ItemSheet::RunWearableCheck() {
     const std::string warning =
         ItemVocabulary::WearableCheck(m_projectRoot, m_itemName, SelectedType(), SelectedClassName());
     if (warning.empty())

@@ -1,4 +1,4 @@
-#include "itemdata/UINI.h"
+#include "itemdata/KeyValueFile.h"
 
 #include "base/FileError.h"
 #include "base/FileSystem.h"
@@ -22,9 +22,9 @@ std::vector<std::string> ServerDataLines(const std::string& bytes, const std::st
     return SplitLines(bytes);
 }
 
-TINI::TINI(const std::string& fileName, bool autoAdd) : m_fileName(fileName), m_lines(LoadLines(fileName), autoAdd) {}
+KeyValueFile::KeyValueFile(const std::string& fileName, bool autoAdd) : m_fileName(fileName), m_lines(LoadLines(fileName), autoAdd) {}
 
-TINI::~TINI() {
+KeyValueFile::~KeyValueFile() {
     if (!m_lines.AutoAdd())
         return;
     try {
@@ -34,14 +34,14 @@ TINI::~TINI() {
     }
 }
 
-std::string TINI::ReadValue(const std::string& name, bool addIfMissing) {
+std::string KeyValueFile::ReadValue(const std::string& name, bool addIfMissing) {
     return m_lines.ReadValue(name, addIfMissing);
 }
 
-void TINI::WriteValue(const std::string& name, const std::string& value, bool addIfMissing) {
+void KeyValueFile::WriteValue(const std::string& name, const std::string& value, bool addIfMissing) {
     m_lines.WriteValue(name, value, addIfMissing);
 }
 
-void TINI::SaveFile() const {
+void KeyValueFile::SaveFile() const {
     FileSystem::WriteFileSafely(m_fileName, JoinLines(m_lines.Lines()));
 }

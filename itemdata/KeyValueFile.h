@@ -11,19 +11,19 @@
 // text, whose bytes are no lines to the store.
 std::vector<std::string> ServerDataLines(const std::string& bytes, const std::string& fileName);
 
-class TINI {
+class KeyValueFile {
 public:
     // Create: loads the file's lines when the file exists (found whatever its letter case); a missing file gives
     // no lines. With autoAdd, missing keys that are read or written are appended and the destructor saves.
     // Raises FileError when an existing file cannot be read, or is UTF-16 text, whose bytes are no lines to it.
-    TINI(const std::string& fileName, bool autoAdd);
+    KeyValueFile(const std::string& fileName, bool autoAdd);
 
     // Saves when auto-add is on. A destructor must not throw, so a failing save is ignored here: the saver calls
     // SaveFile first, which reports the same failure.
-    ~TINI();
+    ~KeyValueFile();
 
-    TINI(const TINI&) = delete;
-    TINI& operator=(const TINI&) = delete;
+    KeyValueFile(const KeyValueFile&) = delete;
+    KeyValueFile& operator=(const KeyValueFile&) = delete;
 
     // The value of the first line named name; a missing key reads as the empty text, or is appended as name=0
     // and reads "0" with add-if-missing or auto-add.

@@ -1,0 +1,193 @@
+#include "ui/forms/ItemSheet.h"
+
+#include "base/CommandLine.h"
+#include "platform/Desktop.h"
+#include "platform/ErrorHandler.h"
+#include "ui/artwork/SheetArtwork.h"
+#include "ui/artwork/SheetFont.h"
+#include "ui/artwork/SheetPictures.h"
+#include "ui/widgets/ChoiceBox.h"
+#include "ui/widgets/DescriptionBox.h"
+#include "ui/widgets/DigitEdit.h"
+#include "ui/widgets/HoverButton.h"
+#include "ui/widgets/SheetBackground.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+
+namespace {
+
+constexpr int kComboHeight = 21;
+
+const char* const kHoverButtonNames[] = {"addBonusButton", "editBonusButton", "removeBonusButton", "saveButton", "exitButton"};
+
+const char* const kInitialDescription[] = {
+    "Write description of current item, this ", "desciption will appear when player ",
+    "select this item in game. Player like ", "to know story or explanation of an ", "item..."};
+
+QComboBox* MakeChoice(const char* name, int left, int top, QWidget* parent) {
+    auto* choice = new ChoiceBox(QLatin1String(name), parent);
+    choice->setGeometry(left, top, 199, kComboHeight);
+    return choice;
+}
+
+} // namespace
+
+ItemSheet::ItemSheet(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), m_desktop(desktop) {
+    setObjectName(QStringLiteral("itemSheet"));
+    setWindowTitle(QStringLiteral("Quorvane - Brindlework item editor"));
+    setFixedSize(SheetArtwork::kSheetSize);
+    setFont(SheetFont());
+    BuildControls();
+    ConnectHandlers();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    TakeCommandLine(arguments);
+}
+
+ItemSheet::~ItemSheet() = default;
+
+void ItemSheet::BuildControls() {
+    const SheetPictures pictures = SheetPictures::ForScale(devicePixelRatioF());
+    m_background = new SheetBackground(pictures.sheet, this);
+    m_nameLabel = new QLabel(this);
+    m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    m_nameLabel->setGeometry(232, 16, 201, 17);
+    m_nameLabel->setAutoFillBackground(true);
+    m_nameLabel->setTextFormat(Qt::PlainText);
+    QPalette blackOnWhite = m_nameLabel->palette();
+    blackOnWhite.setColor(QPalette::Window, Qt::white);
+    blackOnWhite.setColor(QPalette::WindowText, Qt::black);
+    m_nameLabel->setPalette(blackOnWhite);
+    m_icon = new QLabel(this);
+    m_icon->setObjectName(QStringLiteral("icon"));
+    m_icon->setGeometry(25, 25, 40, 40);
+    m_icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    BuildHoverButtons(pictures);
+    m_typeBox = MakeChoice("typeBox", 232, 56, this);
+    for (const auto& type : ItemVocabulary::ItemTypes())
+        m_typeBox->addItem(QString::fromStdString(type));
+    m_bonusList = new QListWidget(this);
+    m_bonusList->setObjectName(QStringLiteral("bonusList"));
+    m_bonusList->setFrameShape(QFrame::NoFrame);
+    m_bonusList->setGeometry(232, 224, 209, 185);
+    m_bonusList->viewport()->setMouseTracking(true);
+    m_classBox = MakeChoice("classBox", 232, 96, this);
+    m_descriptionBox = new DescriptionBox(this);
+    m_descriptionBox->setGeometry(16, 152, 193, 257);
+    m_priceField = new DigitEdit(QStringLiteral("priceField"), this);
+    m_priceField->setGeometry(318, 155, 81, 16);
+    m_stackField = new DigitEdit(QStringLiteral("stackField"), this);
+    m_stackField->setGeometry(531, 154, 81, 17);
+    // The tab order follows the sheet: type, bonuses, class, description, price, stack.
+    setTabOrder(m_typeBox, m_bonusList);
+    setTabOrder(m_bonusList, m_classBox);
+    setTabOrder(m_classBox, m_descriptionBox);
+    setTabOrder(m_descriptionBox, m_priceField);
+    setTabOrder(m_priceField, m_stackField);
+    m_priceField->setText(QStringLiteral("0"));
+    m_stackField->setText(QStringLiteral("1"));
+    QStringList initial;
+    for (const char* line : kInitialDescription)
+        initial.append(QLatin1String(line));
+    m_descriptionBox->SetLines(initial);
+}
+
+void ItemSheet::BuildHoverButtons(const SheetPictures& pictures) {
+    for (int i = 0; i < static_cast<int>(m_commandButtons.size()); ++i) {
+        m_commandButtons[i] =
+            new HoverButton(QLatin1String(kHoverButtonNames[i]), SheetArtwork::CaptionButtonRect(i).size(), this);
+        m_commandButtons[i]->SetPicture(pictures.litCaptions[i], pictures.litOrigins[i]);
+    }
+    m_commandButtons[0]->SetClickHandler(Guarded(&ItemSheet::AddBonus));
+    m_commandButtons[1]->SetClickHandler(Guarded(&ItemSheet::EditBonus));
+    m_commandButtons[2]->SetClickHandler(Guarded(&ItemSheet::RemoveBonus));
+    m_commandButtons[3]->SetClickHandler(Guarded(&ItemSheet::Save));
+    m_commandButtons[4]->SetClickHandler(Guarded(&ItemSheet::Exit));
+}
+
+void ItemSheet::ConnectHandlers() {
+    m_background->SetMouseMoveHandler([this](const QPoint& point) { PointerMovedOverSheet(point); });
+    m_bonusList->viewport()->installEventFilter(this);
+    connect(m_typeBox, QOverload<int>::of(&QComboBox::activated), this, Guarded(&ItemSheet::TypeChosen));
+    connect(m_classBox, QOverload<int>::of(&QComboBox::activated), this, Guarded(&ItemSheet::ClassChosen));
+}
+
+void ItemSheet::TakeCommandLine(const std::vector<std::string>& arguments) {
+    m_itemName.clear();
+    m_iconSourceFolder.clear();
+    SelectType(0);
+    for (int i = 0; i < static_cast<int>(m_commandButtons.size()); ++i)
+        m_commandButtons[i]->move(SheetArtwork::CaptionButtonRect(i).topLeft());
+    const auto commandLine = ReadCommandLine(arguments, PathStyle::Native());
+    if (!commandLine) {
+        m_desktop.ShowMessage(this,
+                              QStringLiteral("Use \"Quorvane\" to run this program!\rBrindlework is started by the "
+                                             "Quorvane suite with the project or item to edit."));
+        m_desktop.TerminateApplication();
+        return;
+    }
+    m_projectRoot = commandLine->ProjectRoot;
+    m_itemName = commandLine->ItemName;
+}
+
+void ItemSheet::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // The sheet is painted first; loading messages and the picture dialog then open over it.
+    QMetaObject::invokeMethod(this, Guarded(&ItemSheet::OpenOrStartItem), Qt::QueuedConnection);
+}
+
+bool ItemSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_bonusList->viewport() && event->type() == QEvent::MouseMove)
+        PointerMovedOverBonusList();
+    // A double click anywhere on the list edits the selected entry, as the Edit command does.
+    if (watched == m_bonusList->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        RunEventHandler(m_desktop, this, [this] { EditBonus(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+std::function<void()> ItemSheet::Guarded(void (ItemSheet::*handler)()) {
+    return [this, handler] { RunEventHandler(m_desktop, this, [this, handler] { (this->*handler)(); }); };
+}
+
+void ItemSheet::BringToFront() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void ItemSheet::PointerMovedOverSheet(const QPoint& point) {
+    HideHoverButtons();
+    for (HoverButton* button : m_commandButtons) {
+        if (button->StrictlyContains(point)) {
+            button->show();
+            return;
+        }
+    }
+}
+
+void ItemSheet::PointerMovedOverBonusList() {
+    HideHoverButtons();
+}
+
+void ItemSheet::HideHoverButtons() {
+    for (HoverButton* button : m_commandButtons)
+        button->hide();
+}
+
+ItemVocabulary::TypeIndex ItemSheet::SelectedType() const {
+    const int index = m_typeBox->currentIndex();
+    return index >= 0 ? ItemVocabulary::TypeIndex(index) : std::nullopt;
+}
+
+void ItemSheet::SelectType(ItemVocabulary::TypeIndex type) {
+    m_typeBox->setCurrentIndex(type.value_or(-1));
+}
