@@ -1,7 +1,7 @@
 #include "base/CommandLine.h"
 
+#include "base/FileNames.h"
 #include "base/TextCase.h"
-#include "base/UMisc.h"
 
 namespace {
 
@@ -24,5 +24,5 @@ std::optional<CommandLine> ReadCommandLine(const std::vector<std::string>& argum
     const auto dot = fileName.rfind('.');
     if (dot != std::string::npos && SameTextIgnoringCase(fileName.substr(dot), ".ITM"))
         return CommandLine{path.substr(0, nameStart), StripExtension(fileName)};
-    return CommandLine{AddTrailingSeparator(path, style.separator), std::string()};
+    return CommandLine{WithTrailingSeparator(path, style.separator), std::string()};
 }

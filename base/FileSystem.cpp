@@ -270,4 +270,13 @@ bool MatchesMask(const std::string& name, const std::string& mask) {
     return m == mask.size();
 }
 
+std::vector<std::string> NamesMatching(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    for (const auto& entry : ListFolder(folder)) {
+        if (MatchesMask(entry.name, mask))
+            names.push_back(entry.name);
+    }
+    return names;
+}
+
 } // namespace FileSystem

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-// File access for the editor. Every path goes through StoredPath, so names are found the way Windows
-// finds them, without regard to letter case, on every file system.
+// File access for the editor, which opens an item's files and saves them: every path goes through StoredPath, so
+// names are found the way Windows finds them, without regard to letter case, on every file system, and every write
+// is crash-safe. A program that only looks and must leave a project untouched, its access times too, reads through
+// QuietFiles instead.
 namespace FileSystem {
 
 // The path as it is stored on disk: each part that does not exist as written is replaced by the entry of its
@@ -67,5 +69,9 @@ std::vector<FolderEntry> ListFolder(const std::string& folder);
 
 // True when name matches a wildcard mask ("*" any run, "?" one character), ignoring letter case.
 bool MatchesMask(const std::string& name, const std::string& mask);
+
+// The names of the folder's entries that match mask, folders and names starting with a dot among them, in the
+// order the file system lists them; empty when the folder cannot be read.
+std::vector<std::string> NamesMatching(const std::string& folder, const std::string& mask);
 
 } // namespace FileSystem

@@ -5,7 +5,11 @@
 #include <string>
 #include <system_error>
 
-// The one place where the editor's file handling differs between Windows and the other desktops.
+// The one place where the editor's file handling differs between Windows and the other desktops: FileSystem takes
+// every difference from here. One more file differs, QuietFiles.cpp, the checker's reading: elsewhere than on
+// Windows it opens files and folders itself, with O_NOATIME and O_NONBLOCK, which keep its promises (no new access
+// time, no wait on a pipe) and have no Windows counterpart; on Windows it reads through std::filesystem and the
+// functions here.
 namespace Os {
 
 #ifdef _WIN32

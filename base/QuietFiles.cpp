@@ -35,7 +35,7 @@ FileHead ReadFile(const std::string& path, std::size_t limit) {
         throw FileError("read", path, kFolderInTheWay);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         throw FileError("read", path, kNoFile);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(_wfopen(native.c_str(), L"rb"), std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(Os::OpenForReading(path), std::fclose);
     if (!file)
         throw FileError::FromErrno("read", path, errno);
     FileHead head;

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-// Reading files and folders for a program that only looks: where the system lets it, nothing it reads gets a new
-// access time, and nothing it meets (a pipe, a device, a link to one) can make it wait. Paths are taken as stored
-// on disk; no letter case is looked up.
+// Reading files and folders for a program that only looks at a project and writes nothing (brindlework-check):
+// where the system lets it, nothing it reads gets a new access time, and nothing it meets (a pipe, a device, a link
+// to one) can make it wait. Paths are taken as stored on disk: no letter case is looked up, so a caller finds a name
+// in a folder's listing first. The editor, which finds names in any case and writes, uses FileSystem instead.
 namespace QuietFiles {
 
 // The most a read takes when the caller wants it all.

@@ -25,3 +25,11 @@ std::string UpperCaseAscii(std::string text) {
         c = UpperAscii(c);
     return text;
 }
+
+std::optional<std::size_t> IndexIgnoringCase(const std::vector<std::string>& names, const std::string& name) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (SameTextIgnoringCase(names[i], name))
+            return i;
+    }
+    return std::nullopt;
+}

@@ -3,9 +3,9 @@
 // as the fitted complexity.
 
 #include "base/FileSystem.h"
+#include "itemdata/KeyValueFile.h"
 #include "itemdata/KeyValueLines.h"
 #include "itemdata/TextLines.h"
-#include "itemdata/KeyValueFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,11 +60,11 @@ void Finish(benchmark::State& state, const ServerFile& file) {
 void StoreLoadEditSave(benchmark::State& state) {
     const ServerFile file(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        KeyValueFile store(file.Path(), false);
+        KeyValueFile store(file.Path());
         for (const char* key : kItemKeys)
-            benchmark::DoNotOptimize(store.ReadValue(key, false));
+            benchmark::DoNotOptimize(store.ReadValue(key));
         for (const char* key : kItemKeys)
-            store.WriteValue(key, "7", false);
+            store.WriteValue(key, "7");
         store.SaveFile();
     }
     Finish(state, file);
@@ -84,11 +84,11 @@ void StoreInMemory(benchmark::State& state) {
     const ServerFile file(static_cast<int>(state.range(0)));
     const std::string bytes = FileSystem::ReadFile(file.Path());
     for (auto _ : state) {
-        KeyValueLines store(SplitLines(bytes), false);
+        KeyValueLines store(SplitLines(bytes));
         for (const char* key : kItemKeys)
-            benchmark::DoNotOptimize(store.ReadValue(key, false));
+            benchmark::DoNotOptimize(store.ReadValue(key));
         for (const char* key : kItemKeys)
-            store.WriteValue(key, "7", false);
+            store.WriteValue(key, "7");
         benchmark::DoNotOptimize(JoinLines(store.Lines()));
     }
     Finish(state, file);

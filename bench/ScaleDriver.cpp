@@ -81,10 +81,9 @@ std::optional<Timing> OpenAndSave(const std::string& itemArgument) {
 // The saved item must still hold every bonus; the description is saved as the box wraps it, so only its
 // presence is checked.
 bool SavedWhole(const std::string& folder, const ItemScale& scale) {
-    const auto server = LoadServerData(folder + "/", "Scale").content;
-    const auto description = LoadDescription(folder + "/", "Scale").content;
-    const bool whole = server && static_cast<int>(server->bonuses.size()) == scale.bonuses && description &&
-                       !description->bytes.empty();
+    const EditedItem saved = OpenItem(folder + "/", "Scale").item;
+    const bool whole =
+        static_cast<int>(saved.bonuses.size()) == scale.bonuses && saved.description && !saved.description->empty();
     if (!whole)
         std::fprintf(stderr, "scale_driver: the saved %s item lost data\n", scale.name);
     return whole;

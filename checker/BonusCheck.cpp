@@ -10,15 +10,6 @@ namespace {
 
 using ItemVocabulary::DecodedBonus;
 
-std::optional<std::size_t> IndexOfKind(const std::vector<std::string>& kinds, const std::string& kind) {
-    // The bonus dialog finds the entry's kind in its list without regard to case.
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (SameTextIgnoringCase(kinds[i], kind))
-            return i;
-    }
-    return std::nullopt;
-}
-
 const std::vector<std::string>& AllKinds() {
     static const std::vector<std::string> kinds = [] {
         std::vector<std::string> all = ItemVocabulary::PotionKinds();
@@ -47,10 +38,11 @@ public:
         } catch (const std::invalid_argument& notANumber) {
             return Found("bonus-value-not-number", notANumber.what());
         }
-        if (!IndexOfKind(AllKinds(), decoded.kind))
+        // The bonus dialog finds the entry's kind in its list without regard to case.
+        if (!IndexIgnoringCase(AllKinds(), decoded.kind))
             return UnknownKind(decoded);
         const auto& offered = ItemVocabulary::BonusKindsFor(m_dialogType);
-        const auto kindIndex = IndexOfKind(offered, decoded.kind);
+        const auto kindIndex = IndexIgnoringCase(offered, decoded.kind);
         if (!kindIndex)
             return NotOffered(decoded.kind);
         if (!decoded.value)
@@ -66,11 +58,9 @@ private:
     std::pair<const char*, std::string> UnknownKind(const DecodedBonus& decoded) const {
         // A potion kind written with "+" and a value decodes as a kind of its own that ends in "+".
         const std::string withoutPlus = decoded.kind.substr(0, decoded.kind.size() - 1);
-        if (decoded.value && IndexOfKind(ItemVocabulary::PotionKinds(), withoutPlus))
+        if (decoded.value && IndexIgnoringCase(ItemVocabulary::PotionKinds(), withoutPlus))
             return Found("bonus-potion-value", "the potion kind " + Quoted(withoutPlus) + " takes no value");
-        const auto nearest = NearestName(decoded.kind, AllKinds());
-        return Found("bonus-unknown-kind",
-                     "unknown kind" + (nearest ? " (did you mean " + Quoted(*nearest) + "?)" : std::string()));
+        return Found("bonus-unknown-kind", "unknown kind" + DidYouMean(decoded.kind, AllKinds()));
     }
 
     std::pair<const char*, std::string> NotOffered(const std::string& kind) const {

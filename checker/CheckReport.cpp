@@ -1,7 +1,6 @@
 #include "checker/CheckReport.h"
 
-#include "base/Os.h"
-#include "base/UMisc.h"
+#include "base/FileNames.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ std::size_t CheckReport::Count(Severity severity) const {
 std::string CheckReport::ShownFile(const Project& project, const Finding& finding) const {
     if (projects.size() + unreadFolders.size() < 2)
         return finding.file;
-    return Printable(AddTrailingSeparator(project.folder, Os::kPathSeparator)) + finding.file;
+    return Printable(WithTrailingSeparator(project.folder)) + finding.file;
 }
 
 std::string SummaryLine(const CheckReport& report) {

@@ -1,5 +1,7 @@
 #include "checker/Finding.h"
 
+#include "base/Quoting.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -37,12 +39,5 @@ std::string Printable(const std::string& text) {
 }
 
 std::string Quoted(const std::string& text) {
-    constexpr std::size_t kLongestQuoted = 40;
-    if (text.size() <= kLongestQuoted)
-        return "\"" + Printable(text) + "\"";
-    // The cut backs off to the start of a UTF-8 sequence, so that a message in that encoding stays valid.
-    std::size_t cut = kLongestQuoted;
-    while (cut > kLongestQuoted - 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + Printable(text.substr(0, cut)) + "...\"";
+    return Printable(QuotedForMessage(text));
 }

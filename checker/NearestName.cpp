@@ -1,6 +1,7 @@
 #include "checker/NearestName.h"
 
 #include "base/TextCase.h"
+#include "checker/Finding.h"
 
 #include <algorithm>
 
@@ -47,4 +48,9 @@ std::optional<std::string> NearestName(const std::string& text, const std::vecto
         }
     }
     return nearest;
+}
+
+std::string DidYouMean(const std::string& text, const std::vector<std::string>& names) {
+    const auto nearest = NearestName(text, names);
+    return nearest ? " (did you mean " + Quoted(*nearest) + "?)" : std::string();
 }

@@ -1,8 +1,8 @@
 #include "checker/ProjectCheck.h"
 
+#include "base/FileNames.h"
 #include "base/FileSystem.h"
 #include "base/TextCase.h"
-#include "base/UMisc.h"
 #include "checker/ItemCheck.h"
 #include "checker/OrphanCheck.h"
 #include "checker/ProjectListing.h"

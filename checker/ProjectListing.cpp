@@ -1,9 +1,9 @@
 #include "checker/ProjectListing.h"
 
 #include "base/FileError.h"
+#include "base/FileNames.h"
 #include "base/Os.h"
 #include "base/TextCase.h"
-#include "base/UMisc.h"
 
 #include <utility>
 
@@ -39,7 +39,7 @@ FolderListing ListSubfolder(const std::string& root, const std::string& name) {
 
 ProjectListing ListProject(const std::string& projectFolder) {
     ProjectListing project;
-    project.root = AddTrailingSeparator(projectFolder, Os::kPathSeparator);
+    project.root = WithTrailingSeparator(projectFolder);
     const FolderListing root(project.root, "", QuietFiles::ListFolder(project.root));
     const QuietFiles::Entry* server = FindFolder(root, "SERVER");
     if (!server)

@@ -19,14 +19,14 @@ struct KeyValue {
 class ServerDataChecker {
 public:
     ServerDataChecker(const std::vector<std::string>& lines, const std::string& file, FindingList& findings)
-        : m_store(lines, false), m_file(file), m_findings(findings) {}
+        : m_store(lines), m_file(file), m_findings(findings) {}
 
     KeyValue Read(const char* name) {
         const auto lines = m_store.LinesNamed(name);
         std::optional<std::size_t> line;
         if (!lines.empty())
             line = lines.front() + 1;
-        return {name, m_store.ReadValue(name, false), line};
+        return {name, m_store.ReadValue(name), line};
     }
 
     void Error(const KeyValue& key, const char* check, const std::string& message) {
@@ -48,7 +48,7 @@ public:
         if (!found)
             Error(type, "type",
                   "Type " + Quoted(type.value) + " is none of the twenty item types" +
-                      Suggestion(type.value, ItemVocabulary::ItemTypes()));
+                      DidYouMean(type.value, ItemVocabulary::ItemTypes()));
         return found;
     }
 
@@ -58,7 +58,7 @@ public:
             return found;
         const std::string unknown = " is neither \"ALL\" nor one of the project's classes";
         if (HasValue(key, "class", ":" + unknown))
-            Error(key, "class", "Class " + Quoted(key.value) + unknown + Suggestion(key.value, classList));
+            Error(key, "class", "Class " + Quoted(key.value) + unknown + DidYouMean(key.value, classList));
         return std::nullopt;
     }
 
@@ -94,11 +94,6 @@ public:
 private:
     static bool IsDecimalDigits(const std::string& text) {
         return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-    }
-
-    static std::string Suggestion(const std::string& text, const std::vector<std::string>& names) {
-        const auto nearest = NearestName(text, names);
-        return nearest ? " (did you mean " + Quoted(*nearest) + "?)" : std::string();
     }
 
     KeyValueLines m_store;

@@ -55,33 +55,22 @@ struct Model {
     std::map<std::string, std::string> values; // upper-case key -> value it must read back
 };
 
-void CheckRead(KeyValueLines& store, Model& model, const std::string& key, bool addIfMissing, bool autoAdd) {
-    const std::string value = store.ReadValue(key, addIfMissing);
+void CheckRead(const KeyValueLines& store, const Model& model, const std::string& key) {
+    const std::string value = store.ReadValue(key);
     const auto found = FirstLineNamed(model.lines, key);
-    if (found) {
-        Check(value == model.lines[*found].substr(model.lines[*found].find('=') + 1));
-    } else if (autoAdd || addIfMissing) {
-        Check(value == "0");
-        model.lines.push_back(key + "=0");
-        if (key.find('=') == std::string::npos)
-            model.values.emplace(Upper(key), "0");
-    } else {
-        Check(value.empty());
-    }
+    Check(found ? value == model.lines[*found].substr(model.lines[*found].find('=') + 1) : value.empty());
 }
 
-void CheckWrite(KeyValueLines& store, Model& model, const std::string& key, const std::string& value, bool addIfMissing,
-                bool autoAdd, std::size_t originalSize) {
-    store.WriteValue(key, value, addIfMissing);
+void CheckWrite(KeyValueLines& store, Model& model, const std::string& key, const std::string& value,
+                std::size_t originalSize) {
+    store.WriteValue(key, value);
     const auto found = FirstLineNamed(model.lines, key);
     if (found) {
         model.lines[*found] = key + "=" + value;
         if (*found < originalSize)
             model.replaced.insert(*found);
-    } else if (autoAdd || addIfMissing) {
-        model.lines.push_back(key + "=" + value);
     } else {
-        return;
+        model.lines.push_back(key + "=" + value);
     }
     if (key.find('=') == std::string::npos)
         model.values[Upper(key)] = value;
@@ -91,22 +80,20 @@ void CheckWrite(KeyValueLines& store, Model& model, const std::string& key, cons
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const bool autoAdd = input.ConsumeBool();
     const std::string fileText = input.ConsumeRandomLengthString(4096);
     const std::vector<std::string> original = SplitLines(fileText);
     Check(SplitLines(JoinLines(original)) == original);
 
-    KeyValueLines store(original, autoAdd);
+    KeyValueLines store(original);
     Model model{original, {}, {}};
     while (input.remaining_bytes() > 0) {
         const bool write = input.ConsumeBool();
-        const bool addIfMissing = input.ConsumeBool();
         const std::string key = WithoutLineBreaks(input.ConsumeRandomLengthString(16));
         if (write) {
             const std::string value = WithoutLineBreaks(input.ConsumeRandomLengthString(32));
-            CheckWrite(store, model, key, value, addIfMissing, autoAdd, original.size());
+            CheckWrite(store, model, key, value, original.size());
         } else {
-            CheckRead(store, model, key, addIfMissing, autoAdd);
+            CheckRead(store, model, key);
         }
         Check(store.Lines() == model.lines);
     }
@@ -115,8 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(saved == store.Lines());
     for (std::size_t i = 0; i < original.size(); ++i)
         Check(model.replaced.count(i) == 1 || saved[i] == original[i]);
-    KeyValueLines reloaded(saved, false);
+    const KeyValueLines reloaded(saved);
     for (const auto& [key, value] : model.values)
-        Check(reloaded.ReadValue(key, false) == value);
+        Check(reloaded.ReadValue(key) == value);
     return 0;
 }

@@ -2,70 +2,65 @@
 
 #include "base/FileError.h"
 #include "base/FileSystem.h"
+#include "base/TextEncoding.h"
 #include "itemdata/BonusList.h"
 #include "itemdata/ItemPaths.h"
 #include "itemdata/KeyValueFile.h"
 
 namespace {
 
-ServerData ReadServerData(const std::string& projectRoot, const std::string& serverFile) {
-    KeyValueFile store(serverFile, false);
-    ServerData data;
-    data.type = ItemVocabulary::FindItemType(store.ReadValue("Type", false));
-    data.classList = ItemVocabulary::ClassList(projectRoot);
-    data.className = ItemVocabulary::FindClass(data.classList, store.ReadValue("Class", false));
-    data.price = store.ReadValue("Price", false);
-    data.stack = store.ReadValue("Stack", false);
-    data.bonuses = SplitBonuses(store.ReadValue("Bonus", false));
-    return data;
+void ReadServerData(const std::string& serverFile, EditedItem& item) {
+    const KeyValueFile store(serverFile);
+    item.type = ItemVocabulary::FindItemType(store.ReadValue("Type"));
+    item.classList = ItemVocabulary::ClassList(item.projectRoot);
+    item.className = ItemVocabulary::FindClass(item.classList, store.ReadValue("Class"));
+    item.price = store.ReadValue("Price");
+    item.stack = store.ReadValue("Stack");
+    item.bonuses = SplitBonuses(store.ReadValue("Bonus"));
 }
 
-DescriptionText ReadDescription(const std::string& descriptionFile) {
-    DescriptionText description{FileSystem::ReadFile(descriptionFile), TextEncoding::CodePage};
-    description.encoding = DetectTextEncoding(description.bytes);
-    if (description.encoding == TextEncoding::Unkeepable)
+void ReadDescription(const std::string& descriptionFile, EditedItem& item) {
+    std::string bytes = FileSystem::ReadFile(descriptionFile);
+    if (DetectTextEncoding(bytes) == TextEncoding::Unkeepable)
         throw FileError("read", descriptionFile,
                         "it is UTF-16 text with broken characters, which the editor cannot write back unchanged");
-    return description;
+    item.description = std::move(bytes);
 }
 
-// One step of the load: the file's content, or what to tell the user about it and, when it stands there but
-// cannot be read, that a save must leave it alone.
-template <typename Content, typename Read>
-LoadStep<Content> LoadFile(const char* kind, const std::string& path, Read read) {
-    LoadStep<Content> step;
+void FindIconFile(const std::string& iconFile, EditedItem& item) {
+    item.iconFile = FileSystem::StoredPath(iconFile);
+}
+
+// One step of opening: the file read into the item, or what to tell the user about it and, when it stands there
+// but cannot be read, that a save must leave it alone.
+void OpenStep(const char* kind, const std::string& path, void (*read)(const std::string&, EditedItem&),
+              OpenedItem& opened, bool keptFromSaves) {
     try {
         if (FileSystem::FolderExists(path))
             throw FileError("read", path, "a folder of that name stands where the file belongs");
         if (!FileSystem::FileExists(path)) {
-            step.message = std::string("Item ") + kind + " file = " + path + " does not exists!";
-            return step;
+            opened.messages.push_back(std::string("Item ") + kind + " file = " + path + " does not exists!");
+            return;
         }
-        step.content = read(path);
+        read(path, opened.item);
     } catch (const FileError& failure) {
-        step.message = failure.what();
-        step.unreadFile = path;
+        opened.messages.push_back(failure.what());
+        if (keptFromSaves)
+            opened.item.unreadFiles.push_back(path);
     }
-    return step;
 }
 
 } // namespace
 
-LoadStep<ServerData> LoadServerData(const std::string& projectRoot, const std::string& itemName) {
-    return LoadFile<ServerData>("DATA", ServerFilePath(projectRoot, itemName),
-                                [&](const std::string& path) { return ReadServerData(projectRoot, path); });
-}
-
-LoadStep<DescriptionText> LoadDescription(const std::string& projectRoot, const std::string& itemName) {
-    return LoadFile<DescriptionText>("DESCRIPTION", DescriptionFilePath(projectRoot, itemName), ReadDescription);
-}
-
-LoadStep<std::string> FindIcon(const std::string& projectRoot, const std::string& itemName) {
-    LoadStep<std::string> step =
-        LoadFile<std::string>("ICON", IconFilePath(projectRoot, itemName), FileSystem::StoredPath);
+OpenedItem OpenItem(const std::string& projectRoot, const std::string& itemName) {
+    OpenedItem opened;
+    opened.item.projectRoot = projectRoot;
+    opened.item.itemName = itemName;
+    OpenStep("DATA", ServerFilePath(projectRoot, itemName), ReadServerData, opened, true);
+    OpenStep("DESCRIPTION", DescriptionFilePath(projectRoot, itemName), ReadDescription, opened, true);
     // Saving an existing item never writes its icon, so an icon that could not be read keeps no save from running.
-    step.unreadFile.reset();
-    return step;
+    OpenStep("ICON", IconFilePath(projectRoot, itemName), FindIconFile, opened, false);
+    return opened;
 }
 
 void RefuseToReplaceUnreadFiles(const std::vector<std::string>& files) {

@@ -29,10 +29,10 @@ bool SameFile(const std::string& a, const std::string& b) {
 // The picture the user picked is copied, not one rebuilt from the item's name: a picture named Long.Sword.bmp
 // gives the item Long, and Long.BMP beside it would be another picture or none. Nothing is copied when the
 // picture is gone or already is the item's icon.
-std::optional<IconCopy> IconToCopy(const ItemToSave& item) {
-    if (!item.pickedIcon || !FileSystem::FileExists(*item.pickedIcon))
+std::optional<IconCopy> IconToCopy(const EditedItem& item) {
+    if (!item.pickedPicture || !FileSystem::FileExists(*item.pickedPicture))
         return std::nullopt;
-    IconCopy copy{FileSystem::StoredPath(*item.pickedIcon),
+    IconCopy copy{FileSystem::StoredPath(*item.pickedPicture),
                   FileSystem::StoredPath(IconFilePath(item.projectRoot, item.itemName))};
     if (SameFile(copy.source, copy.target))
         return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<IconCopy> IconToCopy(const ItemToSave& item) {
 
 // Everything that would stop the save part-way and can be known before the first write, so that it stops the
 // save with nothing written. The icon copy makes the CLIENT folder when the project has none.
-void CheckBeforeWriting(const ItemToSave& item, const std::optional<IconCopy>& icon) {
+void CheckBeforeWriting(const EditedItem& item, const std::optional<IconCopy>& icon) {
     using FileSystem::AtLink;
     using FileSystem::MissingFolder;
     RefuseToReplaceUnreadFiles(item.unreadFiles);
@@ -55,13 +55,13 @@ void CheckBeforeWriting(const ItemToSave& item, const std::optional<IconCopy>& i
                                 icon ? MissingFolder::MadeOnWrite : MissingFolder::Refused, "save");
 }
 
-void WriteServerData(const ItemToSave& item) {
-    KeyValueFile store(ServerFilePath(item.projectRoot, item.itemName), false);
-    store.WriteValue("Type", ItemVocabulary::TypeName(item.type), true);
-    store.WriteValue("Bonus", JoinBonuses(item.bonuses), true);
-    store.WriteValue("Price", item.price, true);
-    store.WriteValue("Class", item.className, true);
-    store.WriteValue("Stack", item.stack, true);
+void WriteServerData(const EditedItem& item) {
+    KeyValueFile store(ServerFilePath(item.projectRoot, item.itemName));
+    store.WriteValue("Type", ItemVocabulary::TypeName(item.type));
+    store.WriteValue("Bonus", JoinBonuses(item.bonuses));
+    store.WriteValue("Price", item.price);
+    store.WriteValue("Class", item.className.value_or(std::string()));
+    store.WriteValue("Stack", item.stack);
     store.SaveFile();
 }
 
@@ -88,7 +88,7 @@ std::optional<std::string> FixUpStack(std::string& stack) {
     return "Stack value is empty or less than 1, set to Stack=1";
 }
 
-void SaveItem(const ItemToSave& item, IconCopier& iconCopier) {
+void SaveItem(const EditedItem& item, IconCopier& iconCopier) {
     const std::optional<IconCopy> icon = IconToCopy(item);
     CheckBeforeWriting(item, icon);
     std::vector<std::string> saved;
@@ -99,7 +99,8 @@ void SaveItem(const ItemToSave& item, IconCopier& iconCopier) {
             iconCopier.CopyIcon(icon->source, icon->target);
             saved.push_back(icon->target);
         }
-        FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName), item.description);
+        FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName),
+                                    item.description.value_or(std::string()));
     } catch (const FileError& failure) {
         // Each file is replaced whole or not at all; the user must know which ones already hold the new item.
         if (saved.empty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "itemdata/ItemVocabulary.h"
+#include "itemdata/EditedItem.h"
 
 #include <optional>
 #include <string>
@@ -19,26 +19,15 @@ public:
     virtual void CopyIcon(const std::string& source, const std::string& target) = 0;
 };
 
-// The item's fields as the editor saves them.
-struct ItemToSave {
-    std::string projectRoot, itemName;
-    ItemVocabulary::TypeIndex type;
-    std::string className;                 // empty when no class is selected
-    std::string price, stack;              // already fixed up
-    std::vector<std::string> bonuses;      // the bonus entries in list order
-    std::string description;               // the description file's bytes, lines ended by CR LF
-    std::optional<std::string> pickedIcon; // the picture picked for a new item, none for an existing item
-    std::vector<std::string> unreadFiles;  // the item's files that could not be read when it was opened
-};
-
-// Save steps 3 to 6, in order: writes Type, Bonus, Price, Class and Stack into the server data file through the
+// Saves the item, its price and stack already fixed up and its description the bytes to write (lines ended by
+// CR LF), in this order: writes Type, Bonus, Price, Class and Stack into the server data file through the
 // key=value store (a new file holds exactly these five lines; other lines of an existing file stay in place);
 // copies the picked icon, when it still exists, to CLIENT/<ItemName>.BMP unless it already is that file; writes
 // the description crash-safe. Raises FileError. Whatever can be known before writing (a file that could not be
 // read when the item was opened, a picked picture that cannot be read, a folder or a read-only file where a file
 // is written, a missing folder) stops the save with nothing written. A failure while writing (a full disk) leaves
 // each file whole, old or new, and its message names the files already saved.
-void SaveItem(const ItemToSave& item, IconCopier& iconCopier);
+void SaveItem(const EditedItem& item, IconCopier& iconCopier);
 
 // True when the project already holds an item of this name (its server data or description file, found whatever
 // its letter case): a new item of that name would replace it.

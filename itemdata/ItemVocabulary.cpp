@@ -1,9 +1,10 @@
 #include "itemdata/ItemVocabulary.h"
 
+#include "base/FileNames.h"
 #include "base/FileSystem.h"
 #include "base/Os.h"
+#include "base/Quoting.h"
 #include "base/TextCase.h"
-#include "base/UMisc.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,18 +34,6 @@ bool IsWholeNumber(const std::string& text) {
     return true;
 }
 
-// The text as a message quotes it: a long one is cut short, so that the message stays readable. The cut backs
-// off to the start of a UTF-8 sequence, so that a message in that encoding stays valid.
-std::string Quoted(const std::string& text) {
-    constexpr std::size_t kLongestQuoted = 40;
-    if (text.size() <= kLongestQuoted)
-        return "\"" + text + "\"";
-    std::size_t cut = kLongestQuoted;
-    while (cut > kLongestQuoted - 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + text.substr(0, cut) + "...\"";
-}
-
 int ToInteger(const std::string& text) {
     if (IsWholeNumber(text)) {
         errno = 0;
@@ -52,7 +41,7 @@ int ToInteger(const std::string& text) {
         if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX)
             return static_cast<int>(value);
     }
-    throw std::invalid_argument(Quoted(text) + " is not a valid integer value");
+    throw std::invalid_argument(QuotedForMessage(text) + " is not a valid integer value");
 }
 
 } // namespace
@@ -84,11 +73,8 @@ const std::vector<std::string>& StatKinds() {
 }
 
 TypeIndex FindItemType(const std::string& name) {
-    const auto& types = ItemTypes();
-    for (std::size_t i = 0; i < types.size(); ++i) {
-        if (SameTextIgnoringCase(types[i], name))
-            return static_cast<int>(i);
-    }
+    if (const auto index = IndexIgnoringCase(ItemTypes(), name))
+        return static_cast<int>(*index);
     return std::nullopt;
 }
 
@@ -136,8 +122,8 @@ DecodedBonus Decode(const std::string& entry) {
 
 std::vector<std::string> ClassList(const std::string& projectRoot) {
     std::vector<std::string> classes;
-    const std::string serverFolder = projectRoot + "SERVER" + Os::kPathSeparator;
-    ListFiles(FileSystem::StoredPath(serverFolder) + kClassFileMask, faAnyFile, classes, false, false, false, true);
+    for (const auto& fileName : FileSystem::NamesMatching(projectRoot + "SERVER" + Os::kPathSeparator, kClassFileMask))
+        classes.push_back(StripExtension(fileName));
     return ClassListOf(std::move(classes));
 }
 
@@ -152,10 +138,8 @@ std::vector<std::string> ClassListOf(std::vector<std::string> classes) {
 }
 
 std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored) {
-    for (const auto& className : classList) {
-        if (SameTextIgnoringCase(className, stored))
-            return className;
-    }
+    if (const auto index = IndexIgnoringCase(classList, stored))
+        return classList[*index];
     return std::nullopt;
 }
 

@@ -22,25 +22,7 @@ std::vector<std::string> ServerDataLines(const std::string& bytes, const std::st
     return SplitLines(bytes);
 }
 
-KeyValueFile::KeyValueFile(const std::string& fileName, bool autoAdd) : m_fileName(fileName), m_lines(LoadLines(fileName), autoAdd) {}
-
-KeyValueFile::~KeyValueFile() {
-    if (!m_lines.AutoAdd())
-        return;
-    try {
-        SaveFile();
-    } catch (...) {
-        // The saver's own SaveFile call has already reported this failure.
-    }
-}
-
-std::string KeyValueFile::ReadValue(const std::string& name, bool addIfMissing) {
-    return m_lines.ReadValue(name, addIfMissing);
-}
-
-void KeyValueFile::WriteValue(const std::string& name, const std::string& value, bool addIfMissing) {
-    m_lines.WriteValue(name, value, addIfMissing);
-}
+KeyValueFile::KeyValueFile(const std::string& fileName) : m_fileName(fileName), m_lines(LoadLines(fileName)) {}
 
 void KeyValueFile::SaveFile() const {
     FileSystem::WriteFileSafely(m_fileName, JoinLines(m_lines.Lines()));

@@ -13,25 +13,16 @@ std::vector<std::string> ServerDataLines(const std::string& bytes, const std::st
 
 class KeyValueFile {
 public:
-    // Create: loads the file's lines when the file exists (found whatever its letter case); a missing file gives
-    // no lines. With autoAdd, missing keys that are read or written are appended and the destructor saves.
-    // Raises FileError when an existing file cannot be read, or is UTF-16 text, whose bytes are no lines to it.
-    KeyValueFile(const std::string& fileName, bool autoAdd);
+    // Loads the file's lines when the file exists (found whatever its letter case); a missing file gives no lines.
+    // Nothing is written until SaveFile. Raises FileError when an existing file cannot be read, or is UTF-16 text,
+    // whose bytes are no lines to it.
+    explicit KeyValueFile(const std::string& fileName);
 
-    // Saves when auto-add is on. A destructor must not throw, so a failing save is ignored here: the saver calls
-    // SaveFile first, which reports the same failure.
-    ~KeyValueFile();
+    // The value of the first line named name; a missing key reads as the empty text.
+    std::string ReadValue(const std::string& name) const { return m_lines.ReadValue(name); }
 
-    KeyValueFile(const KeyValueFile&) = delete;
-    KeyValueFile& operator=(const KeyValueFile&) = delete;
-
-    // The value of the first line named name; a missing key reads as the empty text, or is appended as name=0
-    // and reads "0" with add-if-missing or auto-add.
-    std::string ReadValue(const std::string& name, bool addIfMissing);
-
-    // Replaces the first line named name in place by name=value; a missing key is appended only with
-    // add-if-missing or auto-add.
-    void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
+    // Replaces the first line named name in place by name=value; a missing key is appended.
+    void WriteValue(const std::string& name, const std::string& value) { m_lines.WriteValue(name, value); }
 
     // Replaces the file by the lines, each ended by CR LF, crash-safe: the file then holds either its old or its
     // new content. Raises FileError; an existing file is then untouched.

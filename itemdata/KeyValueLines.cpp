@@ -20,24 +20,18 @@ bool IsNamed(const std::string& line, const std::string& name) {
 
 } // namespace
 
-KeyValueLines::KeyValueLines(std::vector<std::string> lines, bool autoAdd)
-    : m_lines(std::move(lines)), m_autoAdd(autoAdd) {}
+KeyValueLines::KeyValueLines(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
 
-std::string KeyValueLines::ReadValue(const std::string& name, bool addIfMissing) {
+std::string KeyValueLines::ReadValue(const std::string& name) const {
     const std::size_t index = FindLine(name);
-    if (index != kMissing)
-        return m_lines[index].substr(name.size() + 1);
-    if (!m_autoAdd && !addIfMissing)
-        return {};
-    m_lines.push_back(name + "=0");
-    return "0";
+    return index == kMissing ? std::string() : m_lines[index].substr(name.size() + 1);
 }
 
-void KeyValueLines::WriteValue(const std::string& name, const std::string& value, bool addIfMissing) {
+void KeyValueLines::WriteValue(const std::string& name, const std::string& value) {
     const std::size_t index = FindLine(name);
     if (index != kMissing)
         m_lines[index] = name + "=" + value;
-    else if (m_autoAdd || addIfMissing)
+    else
         m_lines.push_back(name + "=" + value);
 }
 

@@ -11,24 +11,20 @@
 // read back from a file.
 class KeyValueLines {
 public:
-    // With autoAdd, a key that is read or written and missing is appended, as if addIfMissing were given.
-    KeyValueLines(std::vector<std::string> lines, bool autoAdd);
+    explicit KeyValueLines(std::vector<std::string> lines);
 
-    // The value of the first line named name. When there is none: with add-if-missing (or auto-add) the line
-    // name=0 is appended and "0" returned, else the empty text is returned and nothing changes.
-    std::string ReadValue(const std::string& name, bool addIfMissing);
+    // The value of the first line named name; the empty text when there is none.
+    std::string ReadValue(const std::string& name) const;
 
-    // Replaces the first line named name, in place, by name=value spelled as given. When there is none: with
-    // add-if-missing (or auto-add) that line is appended, else nothing changes.
-    void WriteValue(const std::string& name, const std::string& value, bool addIfMissing);
+    // Replaces the first line named name, in place, by name=value spelled as given; when there is none, that line
+    // is appended.
+    void WriteValue(const std::string& name, const std::string& value);
 
     // The indices of every line named name, in order; the first is the one ReadValue and WriteValue use.
     std::vector<std::size_t> LinesNamed(const std::string& name) const;
 
     // The lines in their order, without line ends.
     const std::vector<std::string>& Lines() const { return m_lines; }
-    // True when missing keys are appended whatever the caller's add-if-missing says.
-    bool AutoAdd() const { return m_autoAdd; }
 
 private:
     static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
@@ -38,5 +34,4 @@ private:
     std::size_t FindLine(const std::string& name, std::size_t from) const;
 
     std::vector<std::string> m_lines;
-    bool m_autoAdd;
 };

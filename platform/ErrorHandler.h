@@ -19,3 +19,9 @@ template <typename Handler> void RunEventHandler(Desktop& desktop, QWidget* owne
         ShowFailure(desktop, owner, failure);
     }
 }
+
+// A window's handler as Qt calls it: under the general error handler, with the window as the message's owner.
+template <typename Window> auto Guarded(Desktop& desktop, Window* window, void (Window::*handler)()) {
+    return
+        [&desktop, window, handler] { RunEventHandler(desktop, window, [window, handler] { (window->*handler)(); }); };
+}

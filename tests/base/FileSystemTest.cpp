@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <process.h>
 #else
@@ -84,6 +86,34 @@ TEST(MatchesMask, FollowsTheWildcardRulesIgnoringCase) {
     EXPECT_FALSE(MatchesMask("abc", "a?"));
     EXPECT_TRUE(MatchesMask("anything", "*"));
     EXPECT_TRUE(MatchesMask("xaaab", "*a*b"));
+}
+
+namespace {
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(NamesMatching, GivesEveryEntryTheMaskMatchesInAnyCase) {
+    TempFolder project;
+    project.Write("SERVER/Warrior.CLS", "");
+    project.Write("SERVER/Mage.cls", "");
+    project.Write("SERVER/.Old.CLS", "");
+    project.Write("SERVER/Sword.ITM", "");
+    project.MakeFolder("SERVER/Guild.CLS");
+    const std::vector<std::string> expected = {".Old.CLS", "Guild.CLS", "Mage.cls", "Warrior.CLS"};
+    EXPECT_EQ(Sorted(NamesMatching(project.Path("SERVER/"), "*.CLS")), expected);
+    EXPECT_EQ(Sorted(NamesMatching(project.Path("server/"), "*.cls")), expected) << "the folder found in any case";
+}
+
+TEST(NamesMatching, IsEmptyForNoMatchAndForAMissingFolder) {
+    TempFolder project;
+    project.Write("SERVER/Warrior.CLS", "");
+    EXPECT_TRUE(NamesMatching(project.Path("SERVER/"), "*.XYZ").empty());
+    EXPECT_TRUE(NamesMatching(project.Path("MISSING/"), "*.CLS").empty());
 }
 
 namespace {

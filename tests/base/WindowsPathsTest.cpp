@@ -1,6 +1,7 @@
 #include "base/CommandLine.h"
+#include "base/FileNames.h"
+#include "base/FileSystem.h"
 #include "base/Os.h"
-#include "base/UMisc.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +35,10 @@ protected:
 
 } // namespace
 
-TEST_F(WindowsPaths, AddTrailingBackslashAddsABackslash) {
-    EXPECT_EQ(AddTrailingBackslash("C:\\Game"), "C:\\Game\\");
-    EXPECT_EQ(AddTrailingBackslash("C:\\Game\\"), "C:\\Game\\");
-    EXPECT_EQ(AddTrailingBackslash("C:/Game"), "C:/Game\\");
+TEST_F(WindowsPaths, WithTrailingSeparatorAddsABackslash) {
+    EXPECT_EQ(WithTrailingSeparator("C:\\Game"), "C:\\Game\\");
+    EXPECT_EQ(WithTrailingSeparator("C:\\Game\\"), "C:\\Game\\");
+    EXPECT_EQ(WithTrailingSeparator("C:/Game"), "C:/Game\\");
 }
 
 TEST_F(WindowsPaths, TheNativeCommandLineEndsAFolderAtABackslashASlashOrADrive) {
@@ -61,23 +62,18 @@ TEST_F(WindowsPaths, AProjectFolderFromTheCommandLineReachesItsFiles) {
     folder.pop_back();
     const CommandLine commandLine = Read({folder});
     EXPECT_EQ(commandLine.ProjectRoot, project.Root());
-    std::vector<std::string> lines;
-    ListFiles(commandLine.ProjectRoot + "SERVER\\*.ITM", 63, lines, false, false, false, true);
-    EXPECT_EQ(lines, std::vector<std::string>{"sword"});
+    EXPECT_EQ(FileSystem::NamesMatching(commandLine.ProjectRoot + "SERVER\\", "*.ITM"),
+              std::vector<std::string>{"sword.itm"});
 }
 
-TEST_F(WindowsPaths, ListFilesMatchesTheMaskInAnyCaseAndKeepsTheStoredNames) {
+TEST_F(WindowsPaths, NamesMatchingFindsTheMaskInAnyCaseAndKeepsTheStoredNames) {
     TempFolder project;
     project.Write("server/Warrior.CLS", "");
     project.Write("server/Mage.cls", "");
     project.Write("server/rogue.Cls", "");
     project.Write("server/Sword.ITM", "");
     const std::string folder = project.Root() + "SERVER\\";
-    std::vector<std::string> lines;
-    ListFiles(folder + "*.CLS", 63, lines, false, false, false, true);
-    EXPECT_EQ(Sorted(lines), (std::vector<std::string>{"Mage", "Warrior", "rogue"}));
-    ListFiles(folder + "*.cls", 63, lines, false, true, true, false);
-    EXPECT_EQ(Sorted(lines),
-              (std::vector<std::string>{folder + "Mage.cls", folder + "Warrior.CLS", folder + "rogue.Cls"}))
-        << "the mask's folder as given, the names as stored";
+    const std::vector<std::string> stored = {"Mage.cls", "Warrior.CLS", "rogue.Cls"};
+    EXPECT_EQ(Sorted(FileSystem::NamesMatching(folder, "*.CLS")), stored);
+    EXPECT_EQ(Sorted(FileSystem::NamesMatching(folder, "*.cls")), stored);
 }

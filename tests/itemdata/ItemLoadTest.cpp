@@ -1,5 +1,6 @@
 #include "base/FileError.h"
 #include "base/Os.h"
+#include "base/TextEncoding.h"
 #include "itemdata/ItemFiles.h"
 #include "tests/itemdata/ProjectFolder.h"
 #include "tests/support/UnreadableFile.h"
@@ -16,36 +17,28 @@ std::string Sep() {
 
 } // namespace
 
-// The three load steps of one item, in their order: what each gave and the messages they had for the user.
+// What opening one item gave, as the tests look at it.
 struct LoadedItem {
-    std::optional<ServerData> server;
+    std::optional<EditedItem> server; // the item, when its server data file was read
     std::optional<std::vector<std::string>> description;
     std::optional<std::string> iconPath;
     std::vector<std::string> messages;
     std::vector<std::string> unreadFiles;
 };
 
-template <typename Content> void Note(const LoadStep<Content>& step, LoadedItem& item) {
-    if (!step.message.empty())
-        item.messages.push_back(step.message);
-    if (step.unreadFile)
-        item.unreadFiles.push_back(*step.unreadFile);
-}
-
 class ItemLoadTest : public testing::Test {
 protected:
     LoadedItem Load(const std::string& itemName) {
+        const OpenedItem opened = OpenItem(project.Root(), itemName);
         LoadedItem item;
-        const auto server = LoadServerData(project.Root(), itemName);
-        Note(server, item);
-        item.server = server.content;
-        const auto description = LoadDescription(project.Root(), itemName);
-        Note(description, item);
-        if (description.content)
-            item.description = SplitLines(description.content->bytes);
-        const auto icon = FindIcon(project.Root(), itemName);
-        Note(icon, item);
-        item.iconPath = icon.content;
+        // The class list is built only from a server data file that was read.
+        if (!opened.item.classList.empty())
+            item.server = opened.item;
+        if (opened.item.description)
+            item.description = SplitLines(*opened.item.description);
+        item.iconPath = opened.item.iconFile;
+        item.messages = opened.messages;
+        item.unreadFiles = opened.item.unreadFiles;
         return item;
     }
 
@@ -180,7 +173,7 @@ TEST_F(ItemLoadTest, AFileThatCannotBeReadCostsOnlyItsOwnPart) {
     EXPECT_EQ(wide.messages[0], "Could not read \"" + project.Path("SERVER/Wide.ITM") +
                                     "\": it is UTF-16 text, which the editor does not change.");
     ASSERT_TRUE(wide.description) << "the description that can be kept still loads";
-    EXPECT_EQ(LoadDescription(project.Root(), "Wide").content->encoding, TextEncoding::Utf16BigEndian);
+    EXPECT_EQ(DetectTextEncoding(*OpenItem(project.Root(), "Wide").item.description), TextEncoding::Utf16BigEndian);
 
     project.Write("SERVER/Broken.ITM", "Type=Ring\r\nPrice=5\r\n");
     project.Write("CLIENT/Broken.ITM", "\xFF\xFE\x41");

@@ -84,17 +84,14 @@ INSTANTIATE_TEST_SUITE_P(PriceAndStack, FixUpTest, testing::ValuesIn(kFixUpCases
 
 class ItemSaveTest : public testing::Test {
 protected:
-    ItemToSave Item(const std::string& itemName) {
-        ItemToSave item;
+    EditedItem Item(const std::string& itemName) {
+        EditedItem item;
         item.projectRoot = project.Root();
         item.itemName = itemName;
-        item.type = 0;
-        item.price = "0";
-        item.stack = "1";
         return item;
     }
 
-    void Save(const ItemToSave& item) { SaveItem(item, copier); }
+    void Save(const EditedItem& item) { SaveItem(item, copier); }
 
     ProjectFolder project;
     RecordingCopier copier;
@@ -102,8 +99,8 @@ protected:
 
 TEST_F(ItemSaveTest, AnItemWithoutServerFileIsSavedAsExactlyTheFiveKeys) {
     project.CopyQuest();
-    ASSERT_FALSE(LoadServerData(project.Root(), "Lamp").content);
-    ItemToSave item = Item("Lamp");
+    ASSERT_FALSE(project.Exists("SERVER/Lamp.ITM"));
+    EditedItem item = Item("Lamp");
     item.price.clear();
     item.stack.clear();
     FixUpPrice(item.price);
@@ -116,7 +113,7 @@ TEST_F(ItemSaveTest, AnItemWithoutServerFileIsSavedAsExactlyTheFiveKeys) {
 
 TEST_F(ItemSaveTest, ANewFileHoldsTheFiveKeysInTheirOrder) {
     project.CopyQuest();
-    ItemToSave item = Item("Band");
+    EditedItem item = Item("Band");
     item.type = 3;
     item.className = "ALL";
     item.price = "1500";
@@ -135,12 +132,8 @@ TEST_F(ItemSaveTest, AnEmptyBonusValueIsAnEmptyListThatSavesUnchangedAndTakesOne
     Save(Item("Lamp"));
     const std::string first = project.Read("SERVER/Lamp.ITM");
     EXPECT_NE(first.find("\r\nBonus=\r\n"), std::string::npos);
-    const auto loaded = LoadServerData(project.Root(), "Lamp").content;
-    ASSERT_TRUE(loaded);
-    EXPECT_TRUE(loaded->bonuses.empty());
-    ItemToSave again = Item("Lamp");
-    again.bonuses = loaded->bonuses;
-    again.className = loaded->className.value_or("");
+    EditedItem again = OpenItem(project.Root(), "Lamp").item;
+    EXPECT_TRUE(again.bonuses.empty());
     Save(again);
     EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), first);
     again.bonuses.push_back("Attack+250");
@@ -151,12 +144,9 @@ TEST_F(ItemSaveTest, AnEmptyBonusValueIsAnEmptyListThatSavesUnchangedAndTakesOne
 TEST_F(ItemSaveTest, AnExistingFileKeepsItsOtherLinesInPlaceAndGainsMissingKeysInOrder) {
     project.Write("SERVER/Draught.ITM", "type=Potion\r\nWeight=3\r\n; brewed in spring\r\nSTACK=4\r\n");
     project.MakeFolder("CLIENT");
-    const auto loaded = LoadServerData(project.Root(), "Draught");
-    ASSERT_TRUE(loaded.content);
-    ASSERT_EQ(loaded.content->type, ItemVocabulary::TypeIndex(1));
-    ItemToSave item = Item("Draught");
-    item.type = loaded.content->type;
-    item.stack = loaded.content->stack;
+    EditedItem item = OpenItem(project.Root(), "Draught").item;
+    ASSERT_EQ(item.type, ItemVocabulary::TypeIndex(1));
+    FixUpPrice(item.price);
     item.bonuses = {"Small Potion HP"};
     Save(item);
     EXPECT_EQ(project.Read("SERVER/Draught.ITM"), "Type=Potion\r\nWeight=3\r\n; brewed in spring\r\nStack=4\r\n"
@@ -168,8 +158,8 @@ TEST_F(ItemSaveTest, ANewStaffFromAPickedPictureWritesThreeFiles) {
     const std::vector<std::string> initialDescription = {
         "Write description of current item, this ", "desciption will appear when player ",
         "select this item in game. Player like ", "to know story or explanation of an ", "item..."};
-    ItemToSave item = Item("Staff");
-    item.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    EditedItem item = Item("Staff");
+    item.pickedPicture = project.Path("RESOURCES/Staff.bmp");
     item.description = CrLfText(initialDescription);
     Save(item);
     EXPECT_TRUE(project.Exists("SERVER/Staff.ITM"));
@@ -178,10 +168,10 @@ TEST_F(ItemSaveTest, ANewStaffFromAPickedPictureWritesThreeFiles) {
     EXPECT_EQ(copier.copies[0].source, project.Path("RESOURCES/Staff.bmp"));
     EXPECT_EQ(copier.copies[0].target, project.Path("CLIENT/Staff.BMP"));
     EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), project.Read("RESOURCES/Staff.bmp"));
-    const auto reloaded = LoadDescription(project.Root(), "Staff");
-    EXPECT_TRUE(reloaded.message.empty());
-    ASSERT_TRUE(reloaded.content);
-    EXPECT_EQ(SplitLines(reloaded.content->bytes), initialDescription);
+    const OpenedItem reloaded = OpenItem(project.Root(), "Staff");
+    EXPECT_TRUE(reloaded.messages.empty());
+    ASSERT_TRUE(reloaded.item.description);
+    EXPECT_EQ(SplitLines(*reloaded.item.description), initialDescription);
 }
 
 TEST_F(ItemSaveTest, ThePickedPictureIsCopiedEvenWhenItsNameHasTwoDots) {
@@ -189,8 +179,8 @@ TEST_F(ItemSaveTest, ThePickedPictureIsCopiedEvenWhenItsNameHasTwoDots) {
     project.MakeFolder("CLIENT");
     project.Write("RESOURCES/Long.Sword.bmp", "BM long sword");
     project.Write("RESOURCES/Long.bmp", "BM another picture");
-    ItemToSave item = Item("Long");
-    item.pickedIcon = project.Path("RESOURCES/Long.Sword.bmp");
+    EditedItem item = Item("Long");
+    item.pickedPicture = project.Path("RESOURCES/Long.Sword.bmp");
     Save(item);
     EXPECT_EQ(project.Read("CLIENT/Long.BMP"), "BM long sword");
 }
@@ -198,11 +188,11 @@ TEST_F(ItemSaveTest, ThePickedPictureIsCopiedEvenWhenItsNameHasTwoDots) {
 TEST_F(ItemSaveTest, APickedPictureThatIsGoneOrIsTheTargetIsNotCopied) {
     project.MakeFolder("SERVER");
     project.Write("CLIENT/Staff.BMP", "BM old");
-    ItemToSave item = Item("Staff");
-    item.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    EditedItem item = Item("Staff");
+    item.pickedPicture = project.Path("RESOURCES/Staff.bmp");
     Save(item);
     EXPECT_TRUE(copier.copies.empty()) << "the picked file no longer exists";
-    item.pickedIcon = project.Path("client/staff.bmp");
+    item.pickedPicture = project.Path("client/staff.bmp");
     Save(item);
     EXPECT_TRUE(copier.copies.empty()) << "the picked file already is the item's icon";
     EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), "BM old");
@@ -213,8 +203,8 @@ TEST_F(ItemSaveTest, TheIconReplacesACaseVariantInsteadOfStandingBesideIt) {
     project.MakeFolder("server");
     project.Write("client/staff.bmp", "BM old");
     project.Write("RESOURCES/STAFF.BMP", "BM new");
-    ItemToSave item = Item("Staff");
-    item.pickedIcon = project.Path("resources/staff.bmp");
+    EditedItem item = Item("Staff");
+    item.pickedPicture = project.Path("resources/staff.bmp");
     Save(item);
     EXPECT_EQ(project.Entries("client"), (std::vector<std::string>{"Staff.ITM", "staff.bmp"}));
     EXPECT_EQ(project.Read("client/staff.bmp"), "BM new");
@@ -226,10 +216,8 @@ TEST_F(ItemSaveTest, AWindows1252DescriptionComesBackByteForByte) {
     const std::string bytes = "Caf\xE9 cr\xE8me \x80 5\r\n\xAB"
                               "Ancient\xBB map \x96 na\xEFve\r\n";
     project.Write("CLIENT/AncientMap.ITM", bytes);
-    const auto loaded = LoadDescription(project.Root(), "AncientMap");
-    ASSERT_TRUE(loaded.content);
-    ItemToSave item = Item("AncientMap");
-    item.description = loaded.content->bytes;
+    const EditedItem item = OpenItem(project.Root(), "AncientMap").item;
+    ASSERT_TRUE(item.description);
     Save(item);
     EXPECT_EQ(project.Read("CLIENT/AncientMap.ITM"), bytes);
 }
@@ -237,8 +225,8 @@ TEST_F(ItemSaveTest, AWindows1252DescriptionComesBackByteForByte) {
 TEST_F(ItemSaveTest, AProjectWithoutServerFolderFailsFirstAndTouchesNothing) {
     project.Write("CLIENT/Sword.ITM", "Old description.\r\n");
     project.Write("RESOURCES/Sword.bmp", "BM");
-    ItemToSave item = Item("Sword");
-    item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
+    EditedItem item = Item("Sword");
+    item.pickedPicture = project.Path("RESOURCES/Sword.bmp");
     item.description = CrLfText(std::vector<std::string>{"New description."});
     try {
         Save(item);
@@ -256,8 +244,8 @@ TEST_F(ItemSaveTest, AFailureWhileWritingLeavesEachFileWholeAndNamesTheFilesAlre
     project.MakeFolder("SERVER");
     project.Write("CLIENT/Sword.ITM", "Old description.\r\n");
     project.Write("RESOURCES/Sword.bmp", "BM");
-    ItemToSave item = Item("Sword");
-    item.pickedIcon = project.Path("RESOURCES/Sword.bmp");
+    EditedItem item = Item("Sword");
+    item.pickedPicture = project.Path("RESOURCES/Sword.bmp");
     item.description = CrLfText(std::vector<std::string>{"New description."});
     copier.failing = true;
     try {
@@ -280,15 +268,15 @@ TEST_F(ItemSaveTest, AFailureWhileWritingLeavesEachFileWholeAndNamesTheFilesAlre
 
 TEST_F(ItemSaveTest, WhatCanBeKnownBeforeWritingStopsTheSaveWithNothingWritten) {
     project.MakeFolder("SERVER");
-    ItemToSave sword = Item("Sword");
+    EditedItem sword = Item("Sword");
     sword.description = CrLfText(std::vector<std::string>{"Sharp."});
     EXPECT_THROW(Save(sword), FileError) << "an existing item's description has no folder";
     EXPECT_EQ(project.Entries(""), std::vector<std::string>{"SERVER"});
     EXPECT_TRUE(project.Entries("SERVER").empty());
 
     project.Write("RESOURCES/Staff.bmp", "BM staff");
-    ItemToSave staff = Item("Staff");
-    staff.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    EditedItem staff = Item("Staff");
+    staff.pickedPicture = project.Path("RESOURCES/Staff.bmp");
     Save(staff);
     EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), "BM staff") << "a new item's icon copy makes the folder";
     EXPECT_TRUE(project.Exists("CLIENT/Staff.ITM"));
@@ -302,8 +290,8 @@ TEST_F(ItemSaveTest, WhatCanBeKnownBeforeWritingStopsTheSaveWithNothingWritten) 
         return;
     project.Write("RESOURCES/Wand.bmp", "BM wand");
     const UnreadableFile locked(project.Path("RESOURCES/Wand.bmp"));
-    ItemToSave wand = Item("Wand");
-    wand.pickedIcon = project.Path("RESOURCES/Wand.bmp");
+    EditedItem wand = Item("Wand");
+    wand.pickedPicture = project.Path("RESOURCES/Wand.bmp");
     try {
         Save(wand);
         FAIL() << "the picked picture cannot be read";
@@ -318,7 +306,7 @@ TEST_F(ItemSaveTest, WhatCanBeKnownBeforeWritingStopsTheSaveWithNothingWritten) 
 TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInTheIconsPlace) {
     project.Write("SERVER/Sword.ITM", "Type=Ring\r\nPrice=9\r\n");
     project.Write("CLIENT/Sword.ITM", "Unread.\r\n");
-    ItemToSave item = Item("Sword");
+    EditedItem item = Item("Sword");
     item.description = "Defaults.\r\n";
     item.unreadFiles = {project.Path("CLIENT/Sword.ITM")};
     try {
@@ -332,8 +320,8 @@ TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInT
 
     project.Write("RESOURCES/Staff.bmp", "BM");
     project.MakeFolder("CLIENT/Staff.BMP");
-    ItemToSave staff = Item("Staff");
-    staff.pickedIcon = project.Path("RESOURCES/Staff.bmp");
+    EditedItem staff = Item("Staff");
+    staff.pickedPicture = project.Path("RESOURCES/Staff.bmp");
     EXPECT_THROW(Save(staff), FileError);
     EXPECT_TRUE(copier.copies.empty()) << "the icon is never copied into a folder standing in its place";
     EXPECT_FALSE(project.Exists("SERVER/Staff.ITM")) << "nor is anything else of the item written";

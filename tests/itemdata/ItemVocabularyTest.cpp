@@ -165,7 +165,7 @@ TEST_F(ClassListTest, IsAllThenTheNamesOfEveryClsEntryInAnyCase) {
     project.Write("SERVER/Sword.ITM", "");
     project.Write("SERVER/Cleric.CLSX", "");
     project.MakeFolder("SERVER/X.CLS");
-    // A folder is an entry the directory search lists under attribute mask 63, like any file.
+    // A folder whose name matches the mask counts as a class, like any file.
     EXPECT_EQ(SortedClasses(ClassList(project.Root())), (std::vector<std::string>{"Mage", "Rogue", "Warrior", "X"}));
 }
 

@@ -12,13 +12,11 @@ struct Step {
     enum Kind { Read, Write } kind;
     std::string name;
     std::string value; // the value to write, or the value a read must give
-    bool addIfMissing = false;
 };
 
 struct StoreCase {
     const char* title;
     std::string before;
-    bool autoAdd;
     std::vector<Step> steps;
     std::string after;
 };
@@ -27,12 +25,12 @@ std::ostream& operator<<(std::ostream& out, const StoreCase& storeCase) {
     return out << storeCase.title;
 }
 
-Step Read(const std::string& name, const std::string& gives, bool addIfMissing = false) {
-    return {Step::Read, name, gives, addIfMissing};
+Step Read(const std::string& name, const std::string& gives) {
+    return {Step::Read, name, gives};
 }
 
-Step Write(const std::string& name, const std::string& value, bool addIfMissing = false) {
-    return {Step::Write, name, value, addIfMissing};
+Step Write(const std::string& name, const std::string& value) {
+    return {Step::Write, name, value};
 }
 
 const std::string kUntouchable = std::string("\r\n; a comment\r\n[Section]\r\nWeight=3  \r\n  Price=7\r\n") +
@@ -41,70 +39,46 @@ const std::string kUntouchable = std::string("\r\n; a comment\r\n[Section]\r\nWe
 const StoreCase kStoreCases[] = {
     {"a write replaces the line in place, spelled as the caller spells the key",
      "Type=Ring\r\nPrice=10\r\nStack=1\r\n",
-     true,
      {Write("price", "25")},
      "Type=Ring\r\nprice=25\r\nStack=1\r\n"},
     {"names match in any letter case",
      "tYPE=Potion\r\n",
-     false,
      {Read("Type", "Potion"), Read("TYPE", "Potion")},
      "tYPE=Potion\r\n"},
     {"the first occurrence is read and only it is replaced",
      "Bonus=A\r\nBONUS=B\r\nbonus=C\r\n",
-     false,
      {Read("Bonus", "A"), Write("bonus", "X"), Read("BONUS", "X")},
      "bonus=X\r\nBONUS=B\r\nbonus=C\r\n"},
     {"the value is everything after the first =",
      "Bonus=Attack+5=x\r\nClass= Mage \r\n",
-     false,
      {Read("Bonus", "Attack+5=x"), Read("Class", " Mage ")},
      "Bonus=Attack+5=x\r\nClass= Mage \r\n"},
     {"names are not trimmed",
      "Type =Ring\r\n Price=5\r\n",
-     false,
      {Read("Type", ""), Read("Price", "")},
      "Type =Ring\r\n Price=5\r\n"},
     {"a line without = is never matched",
      "Type\r\nType=Ring\r\n",
-     false,
      {Read("Type", "Ring"), Write("Type", "Cape")},
      "Type\r\nType=Cape\r\n"},
-    {"an empty name matches a line that starts with =", "=x\r\n", false, {Read("", "x")}, "=x\r\n"},
-    {"a name holding = matches no line", "a=b=c\r\n", false, {Read("a=b", ""), Read("a", "b=c")}, "a=b=c\r\n"},
+    {"an empty name matches a line that starts with =", "=x\r\n", {Read("", "x")}, "=x\r\n"},
+    {"a name holding = matches no line", "a=b=c\r\n", {Read("a=b", ""), Read("a", "b=c")}, "a=b=c\r\n"},
     {"an empty value is a value: nothing is appended",
      "Bonus=\r\n",
-     true,
      {Read("Bonus", ""), Write("Bonus", "")},
      "Bonus=\r\n"},
-    {"without auto-add and add-if-missing a missing key reads empty and changes nothing",
-     "Type=Ring\r\n",
-     false,
-     {Read("Stack", ""), Write("Price", "5")},
-     "Type=Ring\r\n"},
-    {"auto-add: reading a missing key appends key=0",
-     "Type=Ring\r\n",
-     true,
-     {Read("Stack", "0"), Read("Stack", "0")},
-     "Type=Ring\r\nStack=0\r\n"},
-    {"add-if-missing appends without auto-add",
-     "",
-     false,
-     {Read("Price", "0", true), Write("Stack", "4", true)},
-     "Price=0\r\nStack=4\r\n"},
-    {"auto-add appends missing keys in call order, after the existing lines",
+    {"a missing key reads empty and changes nothing", "Type=Ring\r\n", {Read("Stack", "")}, "Type=Ring\r\n"},
+    {"writing appends missing keys in call order, after the existing lines",
      "Weight=3\r\n",
-     true,
      {Write("Type", "Ring"), Write("Bonus", "Attack+25,ResHeat+10"), Write("Price", "1500"), Write("Class", "ALL"),
       Write("Stack", "1")},
      "Weight=3\r\nType=Ring\r\nBonus=Attack+25,ResHeat+10\r\nPrice=1500\r\nClass=ALL\r\nStack=1\r\n"},
-    {"a read-appended key is then replaced in place",
+    {"an appended key is then replaced in place",
      "",
-     true,
-     {Read("Stack", "0"), Write("Type", "Ring"), Write("STACK", "9")},
+     {Write("Stack", "0"), Write("Type", "Ring"), Write("STACK", "9")},
      "STACK=9\r\nType=Ring\r\n"},
     {"untouched lines keep every byte: blanks, comments, trailing blanks, bytes above 127, NUL",
      kUntouchable + "Price=1\r\n",
-     false,
      {Read("Name", "\xC9p\xE9 \xFF"), Read("Note", std::string("a\0b", 3)), Write("Price", "2")},
      kUntouchable + "Price=2\r\n"},
 };
@@ -113,12 +87,12 @@ class KeyValueLinesCase : public testing::TestWithParam<StoreCase> {};
 
 TEST_P(KeyValueLinesCase, GivesTheValuesAndTheSavedText) {
     const StoreCase& storeCase = GetParam();
-    KeyValueLines store(SplitLines(storeCase.before), storeCase.autoAdd);
+    KeyValueLines store(SplitLines(storeCase.before));
     for (const Step& step : storeCase.steps) {
         if (step.kind == Step::Read)
-            EXPECT_EQ(store.ReadValue(step.name, step.addIfMissing), step.value) << "reading " << step.name;
+            EXPECT_EQ(store.ReadValue(step.name), step.value) << "reading " << step.name;
         else
-            store.WriteValue(step.name, step.value, step.addIfMissing);
+            store.WriteValue(step.name, step.value);
     }
     EXPECT_EQ(JoinLines(store.Lines()), storeCase.after);
 }

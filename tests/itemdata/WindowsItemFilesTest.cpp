@@ -64,14 +64,12 @@ TEST_F(WindowsItemFiles, AnItemStoredInLowerCaseLoadsFromAProjectRootInAnotherCa
     project.Write("client/sword.bmp", "BM");
     std::string root = project.Root();
     root[0] = static_cast<char>(root[0] - 'A' + 'a');
-    const auto server = LoadServerData(root, "SWORD");
-    EXPECT_EQ(server.message, "");
-    ASSERT_TRUE(server.content);
-    EXPECT_EQ(server.content->type, ItemVocabulary::TypeIndex(3));
-    EXPECT_EQ(server.content->className, "ALL");
-    EXPECT_EQ(LoadDescription(root, "SWORD").message, "");
-    EXPECT_EQ(FindIcon(root, "SWORD").content, root + "CLIENT\\SWORD.BMP")
-        << "the system finds the icon; the path stays as asked";
+    const OpenedItem sword = OpenItem(root, "SWORD");
+    EXPECT_TRUE(sword.messages.empty());
+    EXPECT_EQ(sword.item.type, ItemVocabulary::TypeIndex(3));
+    EXPECT_EQ(sword.item.className, "ALL");
+    EXPECT_EQ(sword.item.description, "Sharp.\r\n");
+    EXPECT_EQ(sword.item.iconFile, root + "CLIENT\\SWORD.BMP") << "the system finds the icon; the path stays as asked";
 }
 
 TEST_F(WindowsItemFiles, ClassesAndItemsNamedInTheCodePageAreListedCheckedSavedAndLoaded) {
@@ -90,17 +88,21 @@ TEST_F(WindowsItemFiles, ClassesAndItemsNamedInTheCodePageAreListedCheckedSavedA
         << "the appearance file of the class is found";
 
     RecordingCopier copier;
-    ItemToSave item{project.Root(), *itemName, 13, *className, "5", "1", {"Defend+3"}, "Brown.\r\n", std::nullopt, {}};
-    item.pickedIcon = project.Root() + "client\\" + *itemName + ".bmp";
+    EditedItem item;
+    item.projectRoot = project.Root();
+    item.itemName = *itemName;
+    item.type = 13;
+    item.className = *className;
+    item.price = "5";
+    item.bonuses = {"Defend+3"};
+    item.description = "Brown.\r\n";
+    item.pickedPicture = project.Root() + "client\\" + *itemName + ".bmp";
     SaveItem(item, copier);
     EXPECT_TRUE(copier.copies.empty()) << "the picked picture already is the item's icon";
 
-    const auto server = LoadServerData(project.Root(), *itemName).content;
-    ASSERT_TRUE(server);
-    EXPECT_EQ(server->className, *className);
-    EXPECT_EQ(server->bonuses, std::vector<std::string>{"Defend+3"});
-    const auto description = LoadDescription(project.Root(), *itemName).content;
-    ASSERT_TRUE(description);
-    EXPECT_EQ(description->bytes, "Brown.\r\n");
-    EXPECT_EQ(FindIcon(project.Root(), *itemName).message, "");
+    const OpenedItem saved = OpenItem(project.Root(), *itemName);
+    EXPECT_TRUE(saved.messages.empty());
+    EXPECT_EQ(saved.item.className, *className);
+    EXPECT_EQ(saved.item.bonuses, std::vector<std::string>{"Defend+3"});
+    EXPECT_EQ(saved.item.description, "Brown.\r\n");
 }

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     }
     const std::string variant = argv[3];
     const bool isNew = variant == "new";
-    ItemToSave item;
+    EditedItem item;
     item.projectRoot = argv[1];
     item.itemName = argv[2];
     item.type = ItemVocabulary::FindItemType("Ring");

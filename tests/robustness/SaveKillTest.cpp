@@ -142,9 +142,7 @@ TEST_F(SaveKillTest, EveryFileIsWhollyOldOrWhollyNewAfterEachOfTwoHundredKills) 
 
     ASSERT_EQ(Save("new").exitCode, 0) << "the temporaries left behind must not stop the next save";
     EXPECT_TRUE(Server() == newServer && Description() == newDescription);
-    const auto loaded = LoadServerData(project.Path("Quest/"), "Big").content;
-    ASSERT_TRUE(loaded.has_value());
-    EXPECT_EQ(loaded->price, "2000");
+    EXPECT_EQ(OpenItem(project.Path("Quest/"), "Big").item.price, "2000");
     EXPECT_GT(killedWhileSaving, kKills / 2) << "most kills must land while the save runs";
 
     std::printf(

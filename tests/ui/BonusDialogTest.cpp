@@ -1,6 +1,6 @@
+#include "ui/forms/BonusDialog.h"
 #include "tests/support/RecordingDesktop.h"
 #include "tests/support/WheelTurn.h"
-#include "ui/forms/BonusDialog.h"
 #include "ui/widgets/BonusSpinEdit.h"
 
 #include <QAbstractButton>
@@ -89,8 +89,8 @@ protected:
 TEST_F(BonusDialogTest, EveryControlHasItsPlaceAndNoneHidesAnother) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Item Bonus"));
     QList<QWidget*> controls;
-    for (const char* name :
-         {"kindPicture", "kindLabel", "kindBox", "valuePicture", "valueLabel", "valueBox", "signLabel", "okButton", "cancelButton"}) {
+    for (const char* name : {"kindPicture", "kindLabel", "kindBox", "valuePicture", "valueLabel", "valueBox",
+                             "signLabel", "okButton", "cancelButton"}) {
         auto* control = Find<QWidget>(name);
         ASSERT_NE(control, nullptr) << name;
         EXPECT_TRUE(dialog.rect().contains(control->geometry())) << name << " lies inside the dialog";
@@ -132,8 +132,12 @@ TEST_F(BonusDialogTest, TextIsHeavyAtTheDesignedPixelHeights) {
     const struct {
         QWidget* widget;
         int pixelSize;
-    } texts[] = {
-        {Find<QLabel>("kindLabel"), 16}, {&Kinds(), 16}, {&Value(), 16}, {&Sign(), 29}, {&Confirm(), 27}, {&Cancel(), 27}};
+    } texts[] = {{Find<QLabel>("kindLabel"), 16},
+                 {&Kinds(), 16},
+                 {&Value(), 16},
+                 {&Sign(), 29},
+                 {&Confirm(), 27},
+                 {&Cancel(), 27}};
     for (const auto& text : texts) {
         EXPECT_EQ(text.widget->font().pixelSize(), text.pixelSize) << text.widget->objectName().toStdString();
         EXPECT_TRUE(text.widget->font().families().startsWith(QStringLiteral("Arial Black")));
@@ -517,8 +521,8 @@ TEST(BonusDialogFirstShowing, AFreshDialogBuildsItsControlsOnlyForItsFirstShowin
     dialog.SetItemType(kRing);
     QStringList hidden;
     dialog.SetModalRunner([&](BonusDialog& shown) {
-        for (const char* name :
-             {"kindPicture", "kindLabel", "kindBox", "valuePicture", "valueLabel", "valueBox", "signLabel", "okButton", "cancelButton"}) {
+        for (const char* name : {"kindPicture", "kindLabel", "kindBox", "valuePicture", "valueLabel", "valueBox",
+                                 "signLabel", "okButton", "cancelButton"}) {
             const auto* control = shown.findChild<QWidget*>(QLatin1String(name));
             if (!control || !control->isVisible())
                 hidden << QLatin1String(name);

@@ -54,7 +54,6 @@ TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
     EXPECT_EQ(Child<QLabel>("nameLabel").text(), QStringLiteral("Staff"));
     EXPECT_EQ(Class().currentText(), QStringLiteral("ALL"));
     EXPECT_EQ(Class().count(), 3);
-    EXPECT_EQ(form->IconSourceFolder(), project.Path("Quest/RESOURCES/"));
     EXPECT_FALSE(Child<QLabel>("icon").pixmap().isNull());
 
     ClickCommand("saveButton");
@@ -178,8 +177,9 @@ TEST_F(MainWindowTest, AWindowsDescriptionIsSavedBackByteForByte) {
     const std::string windows = "Caf\xE9 du \x93Roi\x94 \x80 5\r\nSecond line\r\n";
     project.Write("Quest/CLIENT/RubyRing.ITM", windows);
     OpenItem("RubyRing.ITM");
-    EXPECT_TRUE(
-        Child<QPlainTextEdit>("descriptionBox").toPlainText().startsWith(QStringLiteral("Caf\u00E9 du \u201CRoi\u201D")));
+    EXPECT_TRUE(Child<QPlainTextEdit>("descriptionBox")
+                    .toPlainText()
+                    .startsWith(QStringLiteral("Caf\u00E9 du \u201CRoi\u201D")));
     ClickCommand("saveButton");
     EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.ITM"), windows);
 }

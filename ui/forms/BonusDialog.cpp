@@ -71,8 +71,8 @@ void BonusDialog::BuildDialog() {
     BuildControls();
     BuildButtons();
     OfferAllKinds();
-    connect(m_kindBox, &QComboBox::currentIndexChanged, this, Guarded(&BonusDialog::ApplyValueMode));
-    connect(m_okButton, &QPushButton::clicked, this, Guarded(&BonusDialog::Confirm));
+    connect(m_kindBox, &QComboBox::currentIndexChanged, this, Guarded(m_desktop, this, &BonusDialog::ApplyValueMode));
+    connect(m_okButton, &QPushButton::clicked, this, Guarded(m_desktop, this, &BonusDialog::Confirm));
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     m_valueBox->installEventFilter(this);
 }
@@ -151,10 +151,6 @@ bool BonusDialog::eventFilter(QObject* watched, QEvent* event) {
     bool handled = false;
     RunEventHandler(m_desktop, this, [&] { handled = ValueBoxKeyDown(static_cast<const QKeyEvent*>(event)->key()); });
     return handled || QDialog::eventFilter(watched, event);
-}
-
-std::function<void()> BonusDialog::Guarded(void (BonusDialog::*handler)()) {
-    return [this, handler] { RunEventHandler(m_desktop, this, [this, handler] { (this->*handler)(); }); };
 }
 
 void BonusDialog::OfferAllKinds() {

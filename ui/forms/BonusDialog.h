@@ -62,8 +62,6 @@ private:
     void BuildResultEntry();
     void ShowSign(const QString& sign);
     void CentreOverOwner();
-    // The handler as Qt calls it: under the general error handler.
-    std::function<void()> Guarded(void (BonusDialog::*handler)());
 
     Desktop& m_desktop;
     QWidget* m_owner;

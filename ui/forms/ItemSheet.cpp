@@ -22,7 +22,8 @@ namespace {
 
 constexpr int kComboHeight = 21;
 
-const char* const kHoverButtonNames[] = {"addBonusButton", "editBonusButton", "removeBonusButton", "saveButton", "exitButton"};
+const char* const kHoverButtonNames[] = {"addBonusButton", "editBonusButton", "removeBonusButton", "saveButton",
+                                         "exitButton"};
 
 const char* const kInitialDescription[] = {
     "Write description of current item, this ", "desciption will appear when player ",
@@ -103,23 +104,23 @@ void ItemSheet::BuildHoverButtons(const SheetPictures& pictures) {
             new HoverButton(QLatin1String(kHoverButtonNames[i]), SheetArtwork::CaptionButtonRect(i).size(), this);
         m_commandButtons[i]->SetPicture(pictures.litCaptions[i], pictures.litOrigins[i]);
     }
-    m_commandButtons[0]->SetClickHandler(Guarded(&ItemSheet::AddBonus));
-    m_commandButtons[1]->SetClickHandler(Guarded(&ItemSheet::EditBonus));
-    m_commandButtons[2]->SetClickHandler(Guarded(&ItemSheet::RemoveBonus));
-    m_commandButtons[3]->SetClickHandler(Guarded(&ItemSheet::Save));
-    m_commandButtons[4]->SetClickHandler(Guarded(&ItemSheet::Exit));
+    connect(m_commandButtons[0], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::AddBonus));
+    connect(m_commandButtons[1], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::EditBonus));
+    connect(m_commandButtons[2], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::RemoveBonus));
+    connect(m_commandButtons[3], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::Save));
+    connect(m_commandButtons[4], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::Exit));
 }
 
 void ItemSheet::ConnectHandlers() {
-    m_background->SetMouseMoveHandler([this](const QPoint& point) { PointerMovedOverSheet(point); });
+    connect(m_background, &SheetBackground::pointerMoved, this, &ItemSheet::PointerMovedOverSheet);
     m_bonusList->viewport()->installEventFilter(this);
-    connect(m_typeBox, QOverload<int>::of(&QComboBox::activated), this, Guarded(&ItemSheet::TypeChosen));
-    connect(m_classBox, QOverload<int>::of(&QComboBox::activated), this, Guarded(&ItemSheet::ClassChosen));
+    connect(m_typeBox, QOverload<int>::of(&QComboBox::activated), this,
+            Guarded(m_desktop, this, &ItemSheet::TypeChosen));
+    connect(m_classBox, QOverload<int>::of(&QComboBox::activated), this,
+            Guarded(m_desktop, this, &ItemSheet::ClassChosen));
 }
 
 void ItemSheet::TakeCommandLine(const std::vector<std::string>& arguments) {
-    m_itemName.clear();
-    m_iconSourceFolder.clear();
     SelectType(0);
     for (int i = 0; i < static_cast<int>(m_commandButtons.size()); ++i)
         m_commandButtons[i]->move(SheetArtwork::CaptionButtonRect(i).topLeft());
@@ -131,8 +132,8 @@ void ItemSheet::TakeCommandLine(const std::vector<std::string>& arguments) {
         m_desktop.TerminateApplication();
         return;
     }
-    m_projectRoot = commandLine->ProjectRoot;
-    m_itemName = commandLine->ItemName;
+    m_item.projectRoot = commandLine->ProjectRoot;
+    m_item.itemName = commandLine->ItemName;
 }
 
 void ItemSheet::showEvent(QShowEvent* event) {
@@ -141,7 +142,7 @@ void ItemSheet::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     // The sheet is painted first; loading messages and the picture dialog then open over it.
-    QMetaObject::invokeMethod(this, Guarded(&ItemSheet::OpenOrStartItem), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, Guarded(m_desktop, this, &ItemSheet::OpenOrStartItem), Qt::QueuedConnection);
 }
 
 bool ItemSheet::eventFilter(QObject* watched, QEvent* event) {
@@ -151,10 +152,6 @@ bool ItemSheet::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_bonusList->viewport() && event->type() == QEvent::MouseButtonDblClick)
         RunEventHandler(m_desktop, this, [this] { EditBonus(); });
     return QWidget::eventFilter(watched, event);
-}
-
-std::function<void()> ItemSheet::Guarded(void (ItemSheet::*handler)()) {
-    return [this, handler] { RunEventHandler(m_desktop, this, [this, handler] { (this->*handler)(); }); };
 }
 
 void ItemSheet::BringToFront() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "itemdata/ItemVocabulary.h"
+#include "itemdata/EditedItem.h"
 #include "platform/TextCodec.h"
 #include "ui/artwork/SheetArtwork.h"
 #include "ui/forms/FileText.h"
@@ -24,8 +24,6 @@ class QListWidgetItem;
 class SheetBackground;
 struct SheetPictures;
 class BonusDialog;
-struct ServerData;
-template <typename Content> struct LoadStep;
 
 // The item editor window: a borderless item sheet on which one item is loaded or started, edited and saved.
 // It owns the editing run's state and holds the item's fields in its controls.
@@ -43,9 +41,8 @@ public:
     // Restores the window when minimised and brings it to the front.
     void BringToFront();
 
-    const std::string& ProjectRoot() const { return m_projectRoot; }
-    const std::string& ItemName() const { return m_itemName; }
-    const std::string& IconSourceFolder() const { return m_iconSourceFolder; }
+    const std::string& ProjectRoot() const { return m_item.projectRoot; }
+    const std::string& ItemName() const { return m_item.itemName; }
 
     // The first showing: loads the item named on the command line, or starts a new one from a picked icon.
     void OpenOrStartItem();
@@ -61,23 +58,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The handler wrapped in the general error handler, as Qt calls it.
-    std::function<void()> Guarded(void (ItemSheet::*handler)());
     void TakeCommandLine(const std::vector<std::string>& arguments);
     void BuildControls();
     void BuildHoverButtons(const SheetPictures& pictures);
     void ConnectHandlers();
 
-    void LoadExistingItem();
-    // The step's content; its message, if any, is shown, and a file it could not read is kept from any save.
-    template <typename Content> std::optional<Content> Reported(LoadStep<Content> step);
-    void ShowServerData(const ServerData& server);
-    void ShowDescription(const std::string& bytes);
+    void OpenExistingItem();
+    void ShowItem();
     void StartNewItem();
     QString NewItemNameProblem(const QString& pictureName) const;
     void ShowIcon(const std::string& path);
-    void FillClassChoice(const std::vector<std::string>& classNames);
-    std::string SelectedClassName() const;
+    void FillClassChoice();
+    std::optional<std::string> SelectedClass() const;
     void AddBonusEntry(const std::string& bytes);
     std::vector<std::string> BonusEntries() const;
     QListWidgetItem* SelectedBonus() const;
@@ -96,13 +88,9 @@ private:
 
     Desktop& m_desktop;
     BonusDialog* m_bonusDialog = nullptr;
-    std::string m_projectRoot;
-    std::string m_itemName;
-    std::string m_iconSourceFolder;
-    std::optional<std::string> m_pickedIcon;
+    // The item as opened or started; the controls hold its fields while the user edits them.
+    EditedItem m_item;
     TextCodec::Encoding m_descriptionEncoding = TextCodec::Encoding::System;
-    std::vector<std::string> m_classNames;  // the class choice's entries as their files name them
-    std::vector<std::string> m_unreadFiles; // the item's files that stood there but could not be read
     FileText m_loadedPrice;
     FileText m_loadedStack;
     bool m_shownOnce = false;

@@ -1,9 +1,9 @@
 // The item editor window: loading an existing item, starting a new one, and the wearable check.
 #include "ui/forms/ItemSheet.h"
 
+#include "base/FileNames.h"
 #include "base/FileSystem.h"
 #include "base/Os.h"
-#include "base/UMisc.h"
 #include "itemdata/ItemFiles.h"
 #include "platform/Desktop.h"
 #include "ui/widgets/DescriptionBox.h"
@@ -18,63 +18,48 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string NativeBytes(const QString& path) {
-    return TextCodec::ToSystem(QDir::toNativeSeparators(path));
-}
-
-} // namespace
+namespace {} // namespace
 
 void ItemSheet::OpenOrStartItem() {
-    if (!m_itemName.empty())
-        LoadExistingItem();
+    if (!m_item.itemName.empty())
+        OpenExistingItem();
     else
         StartNewItem();
 }
 
-// One file at a time, each told about at its step: a file that is missing or cannot be read costs only its part.
-void ItemSheet::LoadExistingItem() {
-    m_nameLabel->setText(TextCodec::FromSystem(m_itemName));
-    if (const auto server = Reported(LoadServerData(m_projectRoot, m_itemName)))
-        ShowServerData(*server);
-    if (const auto description = Reported(LoadDescription(m_projectRoot, m_itemName)))
-        ShowDescription(description->bytes);
-    if (const auto icon = Reported(FindIcon(m_projectRoot, m_itemName)))
-        ShowIcon(*icon);
+// Each file that is missing or cannot be read costs only its part, and is told about in the order of the files.
+void ItemSheet::OpenExistingItem() {
+    OpenedItem opened = OpenItem(m_item.projectRoot, m_item.itemName);
+    m_item = std::move(opened.item);
+    ShowItem();
+    for (const std::string& message : opened.messages)
+        m_desktop.ShowMessage(this, TextCodec::FromSystem(message));
 }
 
-template <typename Content> std::optional<Content> ItemSheet::Reported(LoadStep<Content> step) {
-    if (step.unreadFile)
-        m_unreadFiles.push_back(*step.unreadFile);
-    if (!step.message.empty())
-        m_desktop.ShowMessage(this, TextCodec::FromSystem(step.message));
-    return std::move(step.content);
-}
-
-void ItemSheet::ShowServerData(const ServerData& server) {
-    SelectType(server.type);
-    FillClassChoice(server.classList);
-    const auto& names = m_classNames;
-    const auto found = server.className ? std::find(names.begin(), names.end(), *server.className) : names.end();
-    m_classBox->setCurrentIndex(found == names.end() ? -1 : static_cast<int>(found - names.begin()));
-    m_loadedPrice = FileText::FromBytes(server.price);
-    m_loadedStack = FileText::FromBytes(server.stack);
+// The item's fields into the controls; a part that no file gave keeps what the sheet shows.
+void ItemSheet::ShowItem() {
+    m_nameLabel->setText(TextCodec::FromSystem(m_item.itemName));
+    SelectType(m_item.type);
+    FillClassChoice();
+    m_loadedPrice = FileText::FromBytes(m_item.price);
+    m_loadedStack = FileText::FromBytes(m_item.stack);
     m_loadedPrice.ShowIn(*m_priceField);
     m_loadedStack.ShowIn(*m_stackField);
-    for (const std::string& bonus : server.bonuses)
+    for (const std::string& bonus : m_item.bonuses)
         AddBonusEntry(bonus);
-}
-
-void ItemSheet::ShowDescription(const std::string& bytes) {
-    const TextCodec::DecodedText description = TextCodec::Decode(bytes);
-    m_descriptionEncoding = description.encoding;
-    m_descriptionBox->SetText(description.text);
+    if (m_item.description) {
+        const TextCodec::DecodedText description = TextCodec::Decode(*m_item.description);
+        m_descriptionEncoding = description.encoding;
+        m_descriptionBox->SetText(description.text);
+    }
+    if (m_item.iconFile)
+        ShowIcon(*m_item.iconFile);
 }
 
 void ItemSheet::StartNewItem() {
     // A project copied from Windows may have its pictures in "Resources" or "resources".
-    QString folder = TextCodec::FromSystem(FileSystem::StoredPath(m_projectRoot + "RESOURCES") + Os::kPathSeparator);
+    QString folder =
+        TextCodec::FromSystem(FileSystem::StoredPath(m_item.projectRoot + "RESOURCES") + Os::kPathSeparator);
     std::optional<QString> picked;
     while ((picked = m_desktop.PickPicture(this, folder))) {
         const QString problem = NewItemNameProblem(QFileInfo(*picked).fileName());
@@ -87,14 +72,14 @@ void ItemSheet::StartNewItem() {
         m_desktop.TerminateApplication();
         return;
     }
-    FillClassChoice(ItemVocabulary::ClassList(m_projectRoot));
-    m_classBox->setCurrentIndex(0);
+    // The one place where the picked picture's path turns from the desktop's text into the files' bytes.
     const QFileInfo picture(*picked);
-    ShowIcon(NativeBytes(picture.absoluteFilePath()));
-    m_itemName = StripExtension(TextCodec::ToSystem(picture.fileName()));
-    m_nameLabel->setText(TextCodec::FromSystem(m_itemName));
-    m_iconSourceFolder = AddTrailingBackslash(NativeBytes(picture.absolutePath()));
-    m_pickedIcon = NativeBytes(picture.absoluteFilePath());
+    m_item.pickedPicture = TextCodec::ToSystem(QDir::toNativeSeparators(picture.absoluteFilePath()));
+    m_item.itemName = StripExtension(TextCodec::ToSystem(picture.fileName()));
+    m_item.classList = ItemVocabulary::ClassList(m_item.projectRoot);
+    m_item.className = m_item.classList.front();
+    m_item.iconFile = m_item.pickedPicture;
+    ShowItem();
 }
 
 // Why the picture of this file name cannot start a new item: the name it gives is empty, holds characters that file
@@ -109,17 +94,19 @@ QString ItemSheet::NewItemNameProblem(const QString& pictureName) const {
     if (itemName.empty())
         return QStringLiteral("A picture whose name starts with a dot or has no dot gives no item name. "
                               "Please pick another picture.");
-    if (ItemNameTaken(m_projectRoot, itemName))
+    if (ItemNameTaken(m_item.projectRoot, itemName))
         return QStringLiteral("An item named %1 already exists in this project. Please pick another picture.")
             .arg(TextCodec::FromSystem(itemName));
     return QString();
 }
 
-void ItemSheet::FillClassChoice(const std::vector<std::string>& classNames) {
-    m_classNames = classNames;
+void ItemSheet::FillClassChoice() {
     m_classBox->clear();
-    for (const std::string& name : m_classNames)
+    for (const std::string& name : m_item.classList)
         m_classBox->addItem(TextCodec::FromSystem(name));
+    const auto& names = m_item.classList;
+    const auto chosen = m_item.className ? std::find(names.begin(), names.end(), *m_item.className) : names.end();
+    m_classBox->setCurrentIndex(chosen == names.end() ? -1 : static_cast<int>(chosen - names.begin()));
 }
 
 void ItemSheet::ShowIcon(const std::string& path) {
@@ -129,9 +116,11 @@ void ItemSheet::ShowIcon(const std::string& path) {
     m_icon->setPixmap(icon.picture);
 }
 
-std::string ItemSheet::SelectedClassName() const {
+std::optional<std::string> ItemSheet::SelectedClass() const {
     const int index = m_classBox->currentIndex();
-    return index >= 0 && index < static_cast<int>(m_classNames.size()) ? m_classNames[index] : std::string();
+    if (index < 0 || index >= static_cast<int>(m_item.classList.size()))
+        return std::nullopt;
+    return m_item.classList[static_cast<std::size_t>(index)];
 }
 
 void ItemSheet::TypeChosen() {
@@ -143,8 +132,8 @@ void ItemSheet::ClassChosen() {
 }
 
 void ItemSheet::RunWearableCheck() {
-    const std::string warning =
-        ItemVocabulary::WearableCheck(m_projectRoot, m_itemName, SelectedType(), SelectedClassName());
+    const std::string warning = ItemVocabulary::WearableCheck(m_item.projectRoot, m_item.itemName, SelectedType(),
+                                                              SelectedClass().value_or(""));
     if (warning.empty())
         return;
     m_desktop.ShowMessage(this, TextCodec::FromSystem(warning));

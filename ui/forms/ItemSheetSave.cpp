@@ -36,15 +36,16 @@ bool ItemSheet::DescriptionCanBeSaved(const QStringList& lines) {
     QStringList characters;
     for (qsizetype i = 0; i < notHeld.size(); i += notHeld[i].isHighSurrogate() ? 2 : 1)
         characters.append(notHeld.mid(i, notHeld[i].isHighSurrogate() ? 2 : 1));
-    m_desktop.ShowMessage(this, QStringLiteral("The description cannot be saved in \"%1\": its encoding, %2, cannot "
-                                               "hold these characters: %3\rPlease change them and save again.")
-                                    .arg(TextCodec::FromSystem(DescriptionFilePath(m_projectRoot, m_itemName)),
-                                         EncodingName(m_descriptionEncoding), characters.join(QLatin1Char(' '))));
+    m_desktop.ShowMessage(this,
+                          QStringLiteral("The description cannot be saved in \"%1\": its encoding, %2, cannot "
+                                         "hold these characters: %3\rPlease change them and save again.")
+                              .arg(TextCodec::FromSystem(DescriptionFilePath(m_item.projectRoot, m_item.itemName)),
+                                   EncodingName(m_descriptionEncoding), characters.join(QLatin1Char(' '))));
     return false;
 }
 
 void ItemSheet::Save() {
-    RefuseToReplaceUnreadFiles(m_unreadFiles);
+    RefuseToReplaceUnreadFiles(m_item.unreadFiles);
     const QStringList description = m_descriptionBox->DisplayedLines();
     if (!DescriptionCanBeSaved(description))
         return;
@@ -52,17 +53,13 @@ void ItemSheet::Save() {
     FixUp(FixUpPrice, m_loadedPrice, *m_priceField, m_desktop, price);
     std::string stack = m_loadedStack.BytesFor(m_stackField->text());
     FixUp(FixUpStack, m_loadedStack, *m_stackField, m_desktop, stack);
-    ItemToSave item;
-    item.projectRoot = m_projectRoot;
-    item.itemName = m_itemName;
+    EditedItem item = m_item;
     item.type = SelectedType();
-    item.className = SelectedClassName();
+    item.className = SelectedClass();
     item.price = price;
     item.stack = stack;
     item.bonuses = BonusEntries();
     item.description = TextCodec::EncodeLines(description, m_descriptionEncoding);
-    item.pickedIcon = m_pickedIcon;
-    item.unreadFiles = m_unreadFiles;
     DesktopIconCopier iconCopier(m_desktop, this);
     SaveItem(item, iconCopier);
     close();

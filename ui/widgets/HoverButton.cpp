@@ -35,6 +35,6 @@ void HoverButton::mousePressEvent(QMouseEvent* event) {
 void HoverButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
-    if (click && isVisible() && m_clickHandler)
-        m_clickHandler();
+    if (click && isVisible())
+        Q_EMIT clicked();
 }

@@ -4,8 +4,6 @@
 #include <QPoint>
 #include <QWidget>
 
-#include <functional>
-
 // One of the sheet's image buttons: a lit piece of the background laid exactly over its painted caption.
 // It starts hidden, shows the hand pointer, and can be clicked only while it is shown.
 class HoverButton : public QWidget {
@@ -19,10 +17,12 @@ public:
     void SetPicture(const QPixmap& picture, const QPoint& origin);
     const QPixmap& Picture() const { return m_picture; }
 
-    void SetClickHandler(std::function<void()> handler) { m_clickHandler = std::move(handler); }
-
     // True when the point, in the parent's coordinates, lies strictly inside the button.
     bool StrictlyContains(const QPoint& point) const;
+
+Q_SIGNALS:
+    // A left click released over the shown button.
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +32,5 @@ protected:
 private:
     QPixmap m_picture;
     QPoint m_origin;
-    std::function<void()> m_clickHandler;
     bool m_pressed = false;
 };

@@ -16,6 +16,5 @@ void SheetBackground::paintEvent(QPaintEvent*) {
 }
 
 void SheetBackground::mouseMoveEvent(QMouseEvent* event) {
-    if (m_mouseMoveHandler)
-        m_mouseMoveHandler(mapToParent(event->position().toPoint()));
+    Q_EMIT pointerMoved(mapToParent(event->position().toPoint()));
 }

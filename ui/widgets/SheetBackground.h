@@ -3,16 +3,16 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
-
-// The item sheet's background picture filling the window; reports every pointer movement over it.
+// The item sheet's background picture filling the window; tells every pointer movement over it.
 class SheetBackground : public QWidget {
     Q_OBJECT
 
 public:
     SheetBackground(const QImage& sheet, QWidget* parent);
 
-    void SetMouseMoveHandler(std::function<void(const QPoint&)> handler) { m_mouseMoveHandler = std::move(handler); }
+Q_SIGNALS:
+    // The pointer moved to point, in the parent's coordinates.
+    void pointerMoved(const QPoint& point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,5 +20,4 @@ protected:
 
 private:
     QImage m_sheet;
-    std::function<void(const QPoint&)> m_mouseMoveHandler;
 };
