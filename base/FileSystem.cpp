@@ -236,6 +236,30 @@ void WriteFileSafely(const std::string& path, const std::string& bytes, AtLink a
     writer.Commit();
 }
 
+void CopyFile(const std::string& source, const std::string& target, const CopyProgress& progress) {
+    FileHandle input(Os::OpenForReading(StoredPath(source)));
+    if (!input)
+        throw FileError::FromErrno("copy", source, errno);
+    std::error_code ignored;
+    const std::uint64_t total = fs::file_size(Os::FileSystemPath(StoredPath(source)), ignored);
+    const fs::path folder = Os::FileSystemPath(StoredPath(target)).parent_path();
+    if (!folder.empty() && !fs::create_directories(folder, ignored) && !fs::is_directory(folder, ignored))
+        throw FileError("copy to", target, "its folder cannot be made");
+    SafeFileWriter output(target, AtLink::ReplaceIt, "copy to");
+    std::uint64_t copied = 0;
+    char buffer[1 << 16];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, input.get())) > 0) {
+        output.Write(buffer, count);
+        copied += count;
+        if (progress)
+            progress(copied, total);
+    }
+    if (std::ferror(input.get()))
+        throw FileError::FromErrno("copy", source, errno);
+    output.Commit();
+}
+
 std::vector<FolderEntry> ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     std::error_code error;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,15 @@ private:
 
 // Replaces the file by bytes with a SafeFileWriter: the target holds either its old or its new content.
 void WriteFileSafely(const std::string& path, const std::string& bytes, AtLink atLink = AtLink::WriteItsTarget);
+
+// Told, after each piece of a copy, how many of the file's bytes are copied so far and how many it has.
+using CopyProgress = std::function<void(std::uint64_t copied, std::uint64_t total)>;
+
+// Copies the file source to the file path target, as the desktop's copy does: the target's folder is made when
+// missing, and the target is written crash-safe, a link at its name replaced rather than followed. Raises
+// FileError ("copy" naming source when it cannot be read, "copy to" naming target); progress, when given, may
+// raise to stop the copy, which leaves the target as it was.
+void CopyFile(const std::string& source, const std::string& target, const CopyProgress& progress);
 
 struct FolderEntry {
     std::string name;

@@ -30,7 +30,7 @@ class SilentDesktop : public Desktop {
 public:
     void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
     std::optional<QString> PickPicture(QWidget*, const QString&) override { return std::nullopt; }
-    void ShellFileOperation(QWidget*, const QString&, const QString&, int) override {}
+    FileSystem::CopyProgress ShowCopyProgress(QWidget*, const QString&) override { return nullptr; }
     void TerminateApplication() override { messages.append(QStringLiteral("(the run was ended)")); }
 
     QStringList messages;

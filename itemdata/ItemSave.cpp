@@ -88,7 +88,7 @@ std::optional<std::string> FixUpStack(std::string& stack) {
     return "Stack value is empty or less than 1, set to Stack=1";
 }
 
-void SaveItem(const EditedItem& item, IconCopier& iconCopier) {
+void SaveItem(const EditedItem& item, const FileSystem::CopyProgress& iconProgress) {
     const std::optional<IconCopy> icon = IconToCopy(item);
     CheckBeforeWriting(item, icon);
     std::vector<std::string> saved;
@@ -96,7 +96,7 @@ void SaveItem(const EditedItem& item, IconCopier& iconCopier) {
         WriteServerData(item);
         saved.push_back(ServerFilePath(item.projectRoot, item.itemName));
         if (icon) {
-            iconCopier.CopyIcon(icon->source, icon->target);
+            FileSystem::CopyFile(icon->source, icon->target, iconProgress);
             saved.push_back(icon->target);
         }
         FileSystem::WriteFileSafely(DescriptionFilePath(item.projectRoot, item.itemName),

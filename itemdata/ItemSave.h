@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/FileSystem.h"
 #include "itemdata/EditedItem.h"
 
 #include <optional>
@@ -11,14 +12,6 @@
 std::optional<std::string> FixUpPrice(std::string& price);
 std::optional<std::string> FixUpStack(std::string& stack);
 
-// The service that copies a newly picked icon into the project, with the desktop's progress display.
-class IconCopier {
-public:
-    virtual ~IconCopier() = default;
-    // Copies the file source to the file path target, replacing it; raises FileError on failure.
-    virtual void CopyIcon(const std::string& source, const std::string& target) = 0;
-};
-
 // Saves the item, its price and stack already fixed up and its description the bytes to write (lines ended by
 // CR LF), in this order: writes Type, Bonus, Price, Class and Stack into the server data file through the
 // key=value store (a new file holds exactly these five lines; other lines of an existing file stay in place);
@@ -27,7 +20,8 @@ public:
 // read when the item was opened, a picked picture that cannot be read, a folder or a read-only file where a file
 // is written, a missing folder) stops the save with nothing written. A failure while writing (a full disk) leaves
 // each file whole, old or new, and its message names the files already saved.
-void SaveItem(const EditedItem& item, IconCopier& iconCopier);
+// The icon copy tells its progress to iconProgress, when given.
+void SaveItem(const EditedItem& item, const FileSystem::CopyProgress& iconProgress);
 
 // True when the project already holds an item of this name (its server data or description file, found whatever
 // its letter case): a new item of that name would replace it.

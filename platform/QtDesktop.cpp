@@ -1,9 +1,9 @@
 #include "platform/QtDesktop.h"
 
+#include "platform/CopyProgressWindow.h"
 #include "platform/EditorApplication.h"
 #include "platform/PictureDialog.h"
 #include "platform/PlainMessageBox.h"
-#include "platform/ShellFileOperation.h"
 
 QtDesktop::QtDesktop(EditorApplication& application) : m_application(application) {}
 
@@ -16,8 +16,8 @@ std::optional<QString> QtDesktop::PickPicture(QWidget* owner, const QString& sta
     return RunPictureDialog(owner, startFolder);
 }
 
-void QtDesktop::ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) {
-    ::ShellFileOperation(owner, source, target, operation);
+FileSystem::CopyProgress QtDesktop::ShowCopyProgress(QWidget* owner, const QString& fileName) {
+    return CopyProgressWindow(owner, fileName);
 }
 
 void QtDesktop::TerminateApplication() {

@@ -11,7 +11,7 @@ public:
 
     void ShowMessage(QWidget* owner, const QString& text) override;
     std::optional<QString> PickPicture(QWidget* owner, const QString& startFolder) override;
-    void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override;
+    FileSystem::CopyProgress ShowCopyProgress(QWidget* owner, const QString& fileName) override;
     void TerminateApplication() override;
 
 private:

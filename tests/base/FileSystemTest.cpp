@@ -69,6 +69,33 @@ TEST(WriteFileSafely, FailsWithTheFileNamedAndLeavesNothingBehind) {
     EXPECT_EQ(ListFolder(project.Path("CLIENT")).size(), 1u) << "no temporary file left behind";
 }
 
+TEST(CopyFile, MakesTheFolderReplacesACaseVariantTellsItsProgressAndNamesWhatFailed) {
+    TempFolder files;
+    files.Write("RESOURCES/Staff.bmp", "BM staff picture");
+    std::uint64_t copied = 0, total = 0;
+    const CopyProgress progress = [&](std::uint64_t done, std::uint64_t all) {
+        copied = done;
+        total = all;
+    };
+    CopyFile(files.Path("RESOURCES/Staff.bmp"), files.Path("CLIENT/Staff.BMP"), progress);
+    EXPECT_EQ(files.Read("CLIENT/Staff.BMP"), "BM staff picture") << "the missing folder is made";
+    EXPECT_EQ(copied, total);
+    EXPECT_EQ(total, 16u);
+
+    files.Write("icons/sword.bmp", "old picture");
+    CopyFile(files.Path("RESOURCES/Staff.bmp"), files.Path("ICONS/Sword.BMP"), nullptr);
+    EXPECT_EQ(files.Read("icons/sword.bmp"), "BM staff picture");
+    EXPECT_EQ(files.Exists("ICONS"), Os::kFileSystemIgnoresCase) << "no second folder beside the one in another case";
+
+    try {
+        CopyFile(files.Path("RESOURCES/Gone.bmp"), files.Path("CLIENT/Gone.BMP"), nullptr);
+        FAIL() << "a missing picture cannot be copied";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.FileName(), files.Path("RESOURCES/Gone.bmp"));
+    }
+    EXPECT_FALSE(files.Exists("CLIENT/Gone.BMP"));
+}
+
 TEST(ReadFile, FailsForMissingFilesAndFolders) {
     TempFolder project;
     project.MakeFolder("CLIENT");
@@ -156,6 +183,8 @@ TEST_F(PosixFileSave, KeepsTheFilesRightsAndWhereItsLinkPoints) {
     EXPECT_FALSE(fs::is_symlink(project.Path("SERVER/Icon.BMP"))) << "the link is replaced by the file itself";
     EXPECT_EQ(project.Read("SERVER/Icon.BMP"), "icon");
     EXPECT_EQ(elsewhere.Read("Outside.BMP"), "outside");
+    CopyFile(project.Path("SERVER/Shared.ITM"), project.Path("SERVER/Icon.BMP"), nullptr);
+    EXPECT_EQ(elsewhere.Read("Outside.BMP"), "outside") << "a copy, too, replaces the link at its name";
     EXPECT_EQ(ListFolder(project.Path("SERVER")).size(), 3u) << "no temporary file left behind";
     EXPECT_EQ(ListFolder(elsewhere.Root()).size(), 2u) << "nothing was written beside a link's target";
 }

@@ -6,35 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 namespace {
 
-// Copies like the desktop's shell operation does, and remembers what it was asked.
-class RecordingCopier : public IconCopier {
+// Watches the icon copies through their progress: how many ran to their end, and one made to fail midway as a
+// full disk would.
+class IconCopyWatch {
 public:
-    struct Copy {
-        std::string source, target;
-    };
-
-    void CopyIcon(const std::string& source, const std::string& target) override {
-        copies.push_back({source, target});
-        if (failing)
-            throw FileError("copy", source, "the disk is full");
-        // Bytes are copied through streams: MinGW's std::filesystem::copy_file refuses every existing target
-        // ("File exists"), and writing into the existing file keeps its name, as the shell's copy does. The shell
-        // also makes the target's folder.
-        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
-        std::ifstream in(source, std::ios::binary);
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        if (!in || !out)
-            throw FileError("copy", source, "the source or the target cannot be opened");
-        out << in.rdbuf();
+    FileSystem::CopyProgress Progress() {
+        return [this](std::uint64_t copied, std::uint64_t total) {
+            if (failure)
+                throw *failure;
+            copies += copied == total ? 1 : 0;
+        };
     }
 
-    std::vector<Copy> copies;
-    bool failing = false;
+    int copies = 0;
+    std::optional<FileError> failure;
 };
 
 struct FixUpCase {
@@ -91,10 +80,10 @@ protected:
         return item;
     }
 
-    void Save(const EditedItem& item) { SaveItem(item, copier); }
+    void Save(const EditedItem& item) { SaveItem(item, copier.Progress()); }
 
     ProjectFolder project;
-    RecordingCopier copier;
+    IconCopyWatch copier;
 };
 
 TEST_F(ItemSaveTest, AnItemWithoutServerFileIsSavedAsExactlyTheFiveKeys) {
@@ -108,7 +97,7 @@ TEST_F(ItemSaveTest, AnItemWithoutServerFileIsSavedAsExactlyTheFiveKeys) {
     Save(item);
     EXPECT_EQ(project.Read("SERVER/Lamp.ITM"), "Type=Material\r\nBonus=\r\nPrice=0\r\nClass=\r\nStack=1\r\n");
     EXPECT_EQ(project.Read("CLIENT/Lamp.ITM"), "");
-    EXPECT_TRUE(copier.copies.empty());
+    EXPECT_TRUE(copier.copies == 0);
 }
 
 TEST_F(ItemSaveTest, ANewFileHoldsTheFiveKeysInTheirOrder) {
@@ -164,9 +153,7 @@ TEST_F(ItemSaveTest, ANewStaffFromAPickedPictureWritesThreeFiles) {
     Save(item);
     EXPECT_TRUE(project.Exists("SERVER/Staff.ITM"));
     EXPECT_EQ(project.Read("CLIENT/Staff.ITM"), CrLfText(initialDescription));
-    ASSERT_EQ(copier.copies.size(), 1u);
-    EXPECT_EQ(copier.copies[0].source, project.Path("RESOURCES/Staff.bmp"));
-    EXPECT_EQ(copier.copies[0].target, project.Path("CLIENT/Staff.BMP"));
+    EXPECT_EQ(copier.copies, 1);
     EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), project.Read("RESOURCES/Staff.bmp"));
     const OpenedItem reloaded = OpenItem(project.Root(), "Staff");
     EXPECT_TRUE(reloaded.messages.empty());
@@ -191,10 +178,10 @@ TEST_F(ItemSaveTest, APickedPictureThatIsGoneOrIsTheTargetIsNotCopied) {
     EditedItem item = Item("Staff");
     item.pickedPicture = project.Path("RESOURCES/Staff.bmp");
     Save(item);
-    EXPECT_TRUE(copier.copies.empty()) << "the picked file no longer exists";
+    EXPECT_TRUE(copier.copies == 0) << "the picked file no longer exists";
     item.pickedPicture = project.Path("client/staff.bmp");
     Save(item);
-    EXPECT_TRUE(copier.copies.empty()) << "the picked file already is the item's icon";
+    EXPECT_TRUE(copier.copies == 0) << "the picked file already is the item's icon";
     EXPECT_EQ(project.Read("CLIENT/Staff.BMP"), "BM old");
     EXPECT_TRUE(project.Exists("CLIENT/Staff.ITM"));
 }
@@ -237,7 +224,7 @@ TEST_F(ItemSaveTest, AProjectWithoutServerFolderFailsFirstAndTouchesNothing) {
     EXPECT_EQ(project.Entries(""), (std::vector<std::string>{"CLIENT", "RESOURCES"}));
     EXPECT_EQ(project.Entries("CLIENT"), std::vector<std::string>{"Sword.ITM"});
     EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n");
-    EXPECT_TRUE(copier.copies.empty());
+    EXPECT_TRUE(copier.copies == 0);
 }
 
 TEST_F(ItemSaveTest, AFailureWhileWritingLeavesEachFileWholeAndNamesTheFilesAlreadySaved) {
@@ -247,20 +234,22 @@ TEST_F(ItemSaveTest, AFailureWhileWritingLeavesEachFileWholeAndNamesTheFilesAlre
     EditedItem item = Item("Sword");
     item.pickedPicture = project.Path("RESOURCES/Sword.bmp");
     item.description = CrLfText(std::vector<std::string>{"New description."});
-    copier.failing = true;
+    copier.failure = FileError("copy to", project.Path("CLIENT/Sword.BMP"), "No space left on device");
     try {
         Save(item);
         FAIL() << "the copy fails";
     } catch (const FileError& failure) {
-        EXPECT_EQ(std::string(failure.what()), "Could not copy \"" + project.Path("RESOURCES/Sword.bmp") +
-                                                   "\": the disk is full. Already saved: \"" +
+        EXPECT_EQ(std::string(failure.what()), "Could not copy to \"" + project.Path("CLIENT/Sword.BMP") +
+                                                   "\": No space left on device. Already saved: \"" +
                                                    project.Path("SERVER/Sword.ITM") +
                                                    "\"; the item's other files are as they were.");
     }
+    EXPECT_FALSE(project.Exists("CLIENT/Sword.BMP")) << "the icon stopped midway is not there, nor its temporary";
+    EXPECT_EQ(project.Entries("CLIENT"), std::vector<std::string>{"Sword.ITM"});
     EXPECT_TRUE(project.Exists("SERVER/Sword.ITM")) << "the server file stays written";
     EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "Old description.\r\n") << "the description is not written";
 
-    copier.failing = false;
+    copier.failure.reset();
     Save(item);
     EXPECT_EQ(project.Read("CLIENT/Sword.BMP"), "BM");
     EXPECT_EQ(project.Read("CLIENT/Sword.ITM"), "New description.\r\n") << "a later save succeeds";
@@ -300,7 +289,7 @@ TEST_F(ItemSaveTest, WhatCanBeKnownBeforeWritingStopsTheSaveWithNothingWritten) 
     }
     EXPECT_FALSE(project.Exists("SERVER/Wand.ITM"));
     EXPECT_FALSE(project.Exists("CLIENT/Wand.ITM"));
-    EXPECT_TRUE(copier.copies.size() == 1u) << "only the staff's icon was ever copied";
+    EXPECT_TRUE(copier.copies == 1) << "only the staff's icon was ever copied";
 }
 
 TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInTheIconsPlace) {
@@ -323,7 +312,7 @@ TEST_F(ItemSaveTest, NothingIsWrittenOverAFileThatCouldNotBeReadOrIntoAFolderInT
     EditedItem staff = Item("Staff");
     staff.pickedPicture = project.Path("RESOURCES/Staff.bmp");
     EXPECT_THROW(Save(staff), FileError);
-    EXPECT_TRUE(copier.copies.empty()) << "the icon is never copied into a folder standing in its place";
+    EXPECT_TRUE(copier.copies == 0) << "the icon is never copied into a folder standing in its place";
     EXPECT_FALSE(project.Exists("SERVER/Staff.ITM")) << "nor is anything else of the item written";
     EXPECT_TRUE(project.Entries("CLIENT/Staff.BMP").empty());
 }

@@ -10,11 +10,6 @@
 
 namespace {
 
-class NoIconCopier : public IconCopier {
-public:
-    void CopyIcon(const std::string&, const std::string&) override {}
-};
-
 // Lines of equal length for both contents, so that only whole files tell them apart.
 std::vector<std::string> DescriptionLines(const std::string& variant, int count) {
     std::vector<std::string> lines;
@@ -42,9 +37,8 @@ int main(int argc, char** argv) {
     item.stack = isNew ? "2" : "1";
     item.bonuses = {isNew ? "Attack+2" : "Attack+1"};
     item.description = JoinLines(DescriptionLines(variant, std::stoi(argv[4])));
-    NoIconCopier noIcon;
     try {
-        SaveItem(item, noIcon);
+        SaveItem(item, nullptr);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;

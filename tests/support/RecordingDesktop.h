@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Desktop.h"
-#include "platform/ShellFileOperation.h"
 
 #include <QStringList>
 
@@ -19,12 +18,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // script, and never opens a window.
 class RecordingDesktop : public Desktop {
 public:
-    struct FileOperation {
-        QString source;
-        QString target;
-        int operation;
-    };
-
     void ShowMessage(QWidget* owner, const QString& text) override {
         messages.append(text);
         messageOwners.append(owner);
@@ -41,12 +34,11 @@ public:
         return scriptedPicks.takeFirst();
     }
 
-    void ShellFileOperation(QWidget* owner, const QString& source, const QString& target, int operation) override {
-        fileOperations.push_back({source, target, operation});
+    FileSystem::CopyProgress ShowCopyProgress(QWidget*, const QString& fileName) override {
+        copiedFiles.append(fileName);
         if (failing)
-            throw std::runtime_error("the file operation failed");
-        if (performFileOperations)
-            ::ShellFileOperation(owner, source, target, operation);
+            throw std::runtime_error("the progress window failed");
+        return nullptr;
     }
 
     void TerminateApplication() override { terminated = true; }
@@ -56,8 +48,7 @@ public:
     std::function<void(const QString&)> onMessage; // runs while the message would be on the screen
     QStringList pictureFolders;
     QStringList scriptedPicks; // the pictures the user picks in turn; then the user cancels
-    std::vector<FileOperation> fileOperations;
-    bool performFileOperations = true;
-    bool failing = false; // the picture dialog and file operations raise instead
+    QStringList copiedFiles;   // the files whose copy got a progress window
+    bool failing = false;      // the picture dialog and the progress window raise instead
     bool terminated = false;
 };

@@ -3,9 +3,10 @@
 
 #include "itemdata/ItemFiles.h"
 #include "platform/Desktop.h"
-#include "ui/forms/DesktopIconCopier.h"
 #include "ui/widgets/DescriptionBox.h"
 #include "ui/widgets/DigitEdit.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -60,8 +61,10 @@ void ItemSheet::Save() {
     item.stack = stack;
     item.bonuses = BonusEntries();
     item.description = TextCodec::EncodeLines(description, m_descriptionEncoding);
-    DesktopIconCopier iconCopier(m_desktop, this);
-    SaveItem(item, iconCopier);
+    FileSystem::CopyProgress iconProgress;
+    if (m_item.pickedPicture)
+        iconProgress = m_desktop.ShowCopyProgress(this, m_nameLabel->text() + QStringLiteral(".BMP"));
+    SaveItem(item, iconProgress);
     close();
 }
 
