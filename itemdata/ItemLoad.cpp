@@ -31,10 +31,13 @@ void FindIconFile(const std::string& iconFile, EditedItem& item) {
     item.iconFile = FileSystem::StoredPath(iconFile);
 }
 
+// What a file that stands there but cannot be read means for a save.
+enum class IfUnread { KeepFromSaves, LetSavesGoOn };
+
 // One step of opening: the file read into the item, or what to tell the user about it and, when it stands there
-// but cannot be read, that a save must leave it alone.
+// but cannot be read, whether a save must leave it alone.
 void OpenStep(const char* kind, const std::string& path, void (*read)(const std::string&, EditedItem&),
-              OpenedItem& opened, bool keptFromSaves) {
+              OpenedItem& opened, IfUnread ifUnread) {
     try {
         if (FileSystem::FolderExists(path))
             throw FileError("read", path, "a folder of that name stands where the file belongs");
@@ -45,7 +48,7 @@ void OpenStep(const char* kind, const std::string& path, void (*read)(const std:
         read(path, opened.item);
     } catch (const FileError& failure) {
         opened.messages.push_back(failure.what());
-        if (keptFromSaves)
+        if (ifUnread == IfUnread::KeepFromSaves)
             opened.item.unreadFiles.push_back(path);
     }
 }
@@ -56,10 +59,11 @@ OpenedItem OpenItem(const std::string& projectRoot, const std::string& itemName)
     OpenedItem opened;
     opened.item.projectRoot = projectRoot;
     opened.item.itemName = itemName;
-    OpenStep("DATA", ServerFilePath(projectRoot, itemName), ReadServerData, opened, true);
-    OpenStep("DESCRIPTION", DescriptionFilePath(projectRoot, itemName), ReadDescription, opened, true);
+    OpenStep("DATA", ServerFilePath(projectRoot, itemName), ReadServerData, opened, IfUnread::KeepFromSaves);
+    OpenStep("DESCRIPTION", DescriptionFilePath(projectRoot, itemName), ReadDescription, opened,
+             IfUnread::KeepFromSaves);
     // Saving an existing item never writes its icon, so an icon that could not be read keeps no save from running.
-    OpenStep("ICON", IconFilePath(projectRoot, itemName), FindIconFile, opened, false);
+    OpenStep("ICON", IconFilePath(projectRoot, itemName), FindIconFile, opened, IfUnread::LetSavesGoOn);
     return opened;
 }
 

@@ -40,11 +40,12 @@ QImage PaintedCaption(int index, qreal scale) {
 }
 #else
 QImage PaintedSheet(qreal scale) {
-    return SheetArtwork::PaintItemSheet(false, scale);
+    return SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Plain, scale);
 }
 
 QImage PaintedCaption(int index, qreal scale) {
-    return SheetArtwork::CaptionButtonPicture(SheetArtwork::PaintItemSheet(true, scale), index).toImage();
+    return SheetArtwork::CaptionButtonPicture(SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Lit, scale), index)
+        .toImage();
 }
 #endif
 

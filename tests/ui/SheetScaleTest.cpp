@@ -26,8 +26,8 @@ TEST_F(MainWindowTest, AtTheScreensScaleTheSheetIsSharpAndEachLitCaptionLiesOnIt
     const qreal scale = QGuiApplication::primaryScreen()->devicePixelRatio();
     OpenItem("RubyRing.ITM");
     EXPECT_EQ(form->size(), SheetArtwork::kSheetSize) << "the window keeps its size in window pixels";
-    const QImage painted = SheetArtwork::PaintItemSheet(false, scale);
-    const QImage lit = SheetArtwork::PaintItemSheet(true, scale);
+    const QImage painted = SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Plain, scale);
+    const QImage lit = SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Lit, scale);
 
     const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), painted.size()) << "the window is drawn with every device pixel, at scale " << scale;

@@ -167,9 +167,11 @@ qreal RibbonSag(qreal x) {
     return 2 * t * (1 - t) * kRibbonBend;
 }
 
-void PaintRibbonEnd(QPainter& painter, bool mirrored) {
+enum class RibbonEnd { Left, Right };
+
+void PaintRibbonEnd(QPainter& painter, RibbonEnd end) {
     painter.save();
-    if (mirrored) {
+    if (end == RibbonEnd::Right) {
         painter.translate(2 * kAxis, 0);
         painter.scale(-1, 1);
     }
@@ -211,8 +213,8 @@ QPainterPath TitleOnRibbon() {
 }
 
 void PaintRibbon(QPainter& painter) {
-    PaintRibbonEnd(painter, false);
-    PaintRibbonEnd(painter, true);
+    PaintRibbonEnd(painter, RibbonEnd::Left);
+    PaintRibbonEnd(painter, RibbonEnd::Right);
     QLinearGradient parchment(0, kRibbonTop, 0, kRibbonTop + kRibbonHeight + kRibbonBend / 2);
     parchment.setColorAt(0.0, QColor(255, 246, 218));
     parchment.setColorAt(1.0, QColor(224, 196, 146));

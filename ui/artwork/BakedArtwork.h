@@ -9,8 +9,8 @@
 // the artwork at every start.
 namespace BakedArtwork {
 
-// The plain sheet at scale, the same image as SheetArtwork::PaintItemSheet(false, scale) gives on the building
-// machine; a null image for a scale that was not baked.
+// The plain sheet at scale, the same image as SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Plain, scale) gives
+// on the building machine; a null image for a scale that was not baked.
 QImage ItemSheet(qreal scale);
 
 // The lit caption piece of hover button index 0..4 at scale, the same as SheetArtwork::CaptionButtonPicture of

@@ -66,8 +66,8 @@ QRectF BoxOf(const Span& span) {
 void PaintLabel(QPainter& painter, const Label& label) {
     // One pixel is kept free below the letters for their engraved light edge.
     const QRectF box = BoxOf(label.span).adjusted(0, 0, 0, -1);
-    const QPainterPath letters =
-        SheetArtworkText::FittedText(QString::fromLatin1(label.text), SheetArtworkText::LabelFont(false), box, 1.15);
+    const QPainterPath letters = SheetArtworkText::FittedText(
+        QString::fromLatin1(label.text), SheetArtworkText::LabelFont(SheetArtworkText::Weight::Bold), box, 1.15);
     painter.fillPath(letters.translated(0, 1), QColor(220, 255, 250, 90));
     painter.fillPath(letters, QColor(10, 12, 14));
 }
@@ -109,8 +109,8 @@ QRectF CaptionLetterBox(const Label& caption) {
     return BoxOf(caption.span).adjusted(1.1, 1.1, -1.1, -1.1);
 }
 
-void FillCaption(QPainter& painter, const QPainterPath& letters, const QRectF& box, bool lit) {
-    if (lit) {
+void FillCaption(QPainter& painter, const QPainterPath& letters, const QRectF& box, Captions captions) {
+    if (captions == Captions::Lit) {
         painter.fillPath(letters, Qt::white);
         return;
     }
@@ -165,13 +165,14 @@ SheetCache PaintSheetCache(qreal scale) {
     for (int index = 0; index < kCaptionCount; ++index) {
         const Label& caption = kCaptions[index];
         const QPainterPath letters = SheetArtworkText::FittedText(
-            QString::fromLatin1(caption.text), SheetArtworkText::LabelFont(true), CaptionLetterBox(caption), 1.2);
+            QString::fromLatin1(caption.text), SheetArtworkText::LabelFont(SheetArtworkText::Weight::Black),
+            CaptionLetterBox(caption), 1.2);
         PaintCaptionGlow(painter, letters, scale);
         const QRect patch = CoveringPixels(letters.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1), scale);
         cache.captionLetters[index] = letters;
         cache.bareCaptions[index] = cache.plainSheet.copy(patch);
         cache.bareCaptionCorners[index] = patch.topLeft();
-        FillCaption(painter, letters, CaptionLetterBox(caption), false);
+        FillCaption(painter, letters, CaptionLetterBox(caption), Captions::Plain);
     }
     return cache;
 }
@@ -186,9 +187,9 @@ const SheetCache& SharedCache(qreal scale) {
 
 } // namespace
 
-QImage PaintItemSheet(bool litCaptions, qreal scale) {
+QImage PaintItemSheet(Captions captions, qreal scale) {
     const SheetCache& cache = SharedCache(scale);
-    if (!litCaptions)
+    if (captions == Captions::Plain)
         return cache.plainSheet;
     QImage sheet = cache.plainSheet.copy();
     QPainter painter(&sheet);
@@ -196,7 +197,7 @@ QImage PaintItemSheet(bool litCaptions, qreal scale) {
     for (int index = 0; index < kCaptionCount; ++index) {
         // The patch goes back to the very device pixels it came from.
         DrawOnDevicePixels(painter, cache.bareCaptionCorners[index], cache.bareCaptions[index], scale);
-        FillCaption(painter, cache.captionLetters[index], CaptionLetterBox(kCaptions[index]), true);
+        FillCaption(painter, cache.captionLetters[index], CaptionLetterBox(kCaptions[index]), Captions::Lit);
     }
     return sheet;
 }

@@ -15,9 +15,12 @@ inline constexpr QSize kSheetSize(632, 426);
 // The command captions, each with its hover button: Add, Edit, Remove, SAVE and EXIT.
 inline constexpr int kCaptionCount = 5;
 
+// How the command captions are filled: turquoise, or white as under the pointer.
+enum class Captions { Plain, Lit };
+
 // Paints the sheet (Format_RGB32) at scale device pixels per window pixel, as an image of that device pixel ratio;
-// with litCaptions the command captions are filled white instead of turquoise and every other pixel is the same.
-QImage PaintItemSheet(bool litCaptions, qreal scale = 1.0);
+// with lit captions every pixel but the captions' letters is the same.
+QImage PaintItemSheet(Captions captions, qreal scale = 1.0);
 
 // The hover button area over caption index 0..4 (Add, Edit, Remove, SAVE, EXIT); an empty rect for any other index.
 QRect CaptionButtonRect(int index);

@@ -37,9 +37,10 @@ bool WriteImage(const QString& path, const QImage& image) {
 
 bool Bake(const QDir& folder, int scale) {
     const QString suffix = scale == 1 ? QStringLiteral(".rgb32") : QStringLiteral("@%1x.rgb32").arg(scale);
-    if (!WriteImage(folder.filePath(QStringLiteral("ItemSheet") + suffix), SheetArtwork::PaintItemSheet(false, scale)))
+    if (!WriteImage(folder.filePath(QStringLiteral("ItemSheet") + suffix),
+                    SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Plain, scale)))
         return false;
-    const QImage litSheet = SheetArtwork::PaintItemSheet(true, scale);
+    const QImage litSheet = SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Lit, scale);
     for (int index = 0; index < SheetArtwork::kCaptionCount; ++index) {
         const QString name = QStringLiteral("LitCaption%1").arg(index) + suffix;
         if (!WriteImage(folder.filePath(name), SheetArtwork::CaptionButtonPicture(litSheet, index).toImage()))

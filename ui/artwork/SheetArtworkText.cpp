@@ -23,8 +23,8 @@ QFont MakeFont(const QStringList& families, QFont::Weight weight) {
 
 } // namespace
 
-QFont LabelFont(bool heavy) {
-    if (heavy) {
+QFont LabelFont(Weight weight) {
+    if (weight == Weight::Black) {
         return MakeFont({QStringLiteral("Arial Black"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                          QStringLiteral("DejaVu Sans")},
                         QFont::Black);

@@ -9,8 +9,11 @@
 // whichever of the fallback fonts the machine provides.
 namespace SheetArtworkText {
 
-// A bold sans font found on Windows and Debian alike; heavy asks for the blackest cut available.
-QFont LabelFont(bool heavy);
+// How black a label's letters are: the fields' labels are bold, the command captions the blackest cut available.
+enum class Weight { Bold, Black };
+
+// A bold sans font found on Windows and Debian alike, of that weight.
+QFont LabelFont(Weight weight);
 
 // A bold serif font for the title on the crest ribbon.
 QFont TitleFont();

@@ -12,8 +12,8 @@ SheetPictures SheetPictures::ForScale(qreal scale) {
         }
         return pictures;
     }
-    pictures.sheet = SheetArtwork::PaintItemSheet(false, scale);
-    const QPixmap litSheet = QPixmap::fromImage(SheetArtwork::PaintItemSheet(true, scale));
+    pictures.sheet = SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Plain, scale);
+    const QPixmap litSheet = QPixmap::fromImage(SheetArtwork::PaintItemSheet(SheetArtwork::Captions::Lit, scale));
     pictures.litCaptions.fill(litSheet);
     pictures.litOrigins.fill(QPoint());
     return pictures;
