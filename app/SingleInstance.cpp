@@ -4,10 +4,10 @@
 #include "platform/InstanceGuard.h"
 
 void RunSingleInstance(EditorApplication& application, const std::function<void()>& startUp,
-                       const std::function<void()>& showMainWindow) {
+                       const std::function<void()>& showSheet) {
     InstanceGuard guard(QStringLiteral("PREVINST:") + EditorApplication::Title());
     if (guard.TakeLock()) {
-        guard.ListenForShowRequests(showMainWindow);
+        guard.ListenForShowRequests(showSheet);
         startUp();
         return;
     }

@@ -8,4 +8,4 @@ class EditorApplication;
 // its window to the front, creates no window of its own and returns. A lock that cannot be taken or made counts
 // as another instance.
 void RunSingleInstance(EditorApplication& application, const std::function<void()>& startUp,
-                       const std::function<void()>& showMainWindow);
+                       const std::function<void()>& showSheet);

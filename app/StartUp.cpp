@@ -12,25 +12,25 @@
 #include <vector>
 
 void RunEditor(EditorApplication& application, Desktop& desktop, const std::vector<std::string>& arguments) {
-    std::unique_ptr<ItemSheet> form1;
+    std::unique_ptr<ItemSheet> sheet;
     const auto startUp = [&] {
         // The sheet's font is the application's, so that the messages read as the sheet does, and so that the
         // description box, which starts its document in the application's font, loads no second font at start-up.
         QApplication::setFont(SheetFont());
         // The taskbar, the task switcher and the window manager show it.
         QApplication::setWindowIcon(BakedArtwork::ProgramIcon());
-        form1 = std::make_unique<ItemSheet>(desktop, arguments);
+        sheet = std::make_unique<ItemSheet>(desktop, arguments);
         if (application.Terminated())
             return;
         // Owned by the editor window: one taskbar entry, and the dialog stays above the sheet.
-        BonusDialog bonusF(desktop, form1.get());
-        form1->SetBonusDialog(&bonusF);
-        form1->show();
+        BonusDialog bonusDialog(desktop, sheet.get());
+        sheet->SetBonusDialog(&bonusDialog);
+        sheet->show();
         if (!application.Terminated())
             application.exec();
     };
-    RunSingleInstance(application, startUp, [&form1] {
-        if (form1)
-            form1->BringToFront();
+    RunSingleInstance(application, startUp, [&sheet] {
+        if (sheet)
+            sheet->BringToFront();
     });
 }

@@ -64,7 +64,7 @@ ctest --preset windows || status=$?
 unset GTEST_OUTPUT
 [ "$status" -eq 0 ] || exit "$status"
 
-for program in main_window_tests bonus_dialog_tests; do
+for program in item_sheet_tests bonus_dialog_tests; do
     echo "test-windows: $program with the windows platform on display $DISPLAY"
     "$wine" "$build/tests/ui/$program.exe" -platform windows --gtest_brief=1 ||
         wine_fail "$program failed with the windows platform"

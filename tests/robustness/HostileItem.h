@@ -1,13 +1,13 @@
 #pragma once
 
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/ItemSheetFixture.h"
 
 #include <string>
 #include <vector>
 
 // The item editor window on one item, "Hostile", whose files a test writes with bad content. The files are
 // opened and saved through the real window, and every message the user was shown is recorded.
-class HostileItemTest : public MainWindowTest {
+class HostileItemTest : public ItemSheetTest {
 protected:
     static constexpr const char* kServer = "Quest/SERVER/Hostile.ITM";
     static constexpr const char* kDescription = "Quest/CLIENT/Hostile.ITM";

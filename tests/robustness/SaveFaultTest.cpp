@@ -2,7 +2,7 @@
 // where a file belongs, and a full disk. Each is told to the user in one message, the window stays open, and
 // no file is half-written: every file holds its old content or its complete new one, and no temporary is left.
 #include "tests/robustness/TinyDisk.h"
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/ItemSheetFixture.h"
 
 #include <QTest>
 
@@ -53,7 +53,7 @@ std::string Differences(const Snapshot& actual, const Snapshot& expected) {
     return names;
 }
 
-class SaveFaultTest : public MainWindowTest {
+class SaveFaultTest : public ItemSheetTest {
 protected:
     // Opens the ruby ring of the project at root and changes its price, so that a save has something to write.
     void OpenRubyRing(const std::string& root) {

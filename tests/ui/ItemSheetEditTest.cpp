@@ -1,6 +1,6 @@
 // Editing on the item sheet: the hover captions, the digit fields, the wearable check and the bonus commands.
 #include "tests/support/WheelTurn.h"
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/ItemSheetFixture.h"
 
 #include "ui/widgets/BonusSpinEdit.h"
 
@@ -10,7 +10,7 @@
 #include <QMimeData>
 #include <QTest>
 
-TEST_F(MainWindowTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
+TEST_F(ItemSheetTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
     OpenItem("RubyRing.ITM");
     for (const char* name : {"addBonusButton", "editBonusButton", "removeBonusButton", "saveButton", "exitButton"})
         EXPECT_FALSE(Lit(name)) << name << " starts hidden";
@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, ACaptionLightsOnlyStrictlyInsideItsButton) {
     EXPECT_FALSE(Lit("exitButton"));
 }
 
-TEST_F(MainWindowTest, ALitCaptionStaysLitUntilThePointerMovesOverTheBackgroundAgain) {
+TEST_F(ItemSheetTest, ALitCaptionStaysLitUntilThePointerMovesOverTheBackgroundAgain) {
     OpenItem("RubyRing.ITM");
     MovePointer({520, 222});
     ASSERT_TRUE(Lit("addBonusButton"));
@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, ALitCaptionStaysLitUntilThePointerMovesOverTheBackgroundA
     EXPECT_TRUE(Lit("addBonusButton")) << "moving onto another control leaves it lit";
 }
 
-TEST_F(MainWindowTest, PriceAndStackTakeDigitsOnly) {
+TEST_F(ItemSheetTest, PriceAndStackTakeDigitsOnly) {
     OpenItem("RubyRing.ITM");
     Price().clear();
     QTest::keyClicks(&Price(), QStringLiteral("12a3"));
@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, PriceAndStackTakeDigitsOnly) {
     EXPECT_EQ(Stack().text(), QStringLiteral("45"));
 }
 
-TEST_F(MainWindowTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
+TEST_F(ItemSheetTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
     OpenItem("BronzeHelm.ITM");
     EXPECT_EQ(Type().currentText(), QStringLiteral("Head"));
     Choose(Class(), QStringLiteral("Mage"));
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, AWearableWithoutItsAppearanceFileRevertsToMaterial) {
     EXPECT_EQ(desktop.messages.size(), 1) << "Warrior has no appearance file for a cape, but Material needs none";
 }
 
-TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
+TEST_F(ItemSheetTest, EditAndRemoveWorkOnTheSelectedEntry) {
     OpenItem("RubyRing.ITM");
     OnBonusDialog([](BonusDialog&) { FAIL() << "nothing selected: no dialog"; });
     ClickCommand("editBonusButton");
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, EditAndRemoveWorkOnTheSelectedEntry) {
     EXPECT_EQ(bonusDialogRuns, 2) << "a double click anywhere on the list edits the selected entry";
 }
 
-TEST_F(MainWindowTest, WhatTheUserDidNotMeanChangesNothing) {
+TEST_F(ItemSheetTest, WhatTheUserDidNotMeanChangesNothing) {
     OpenItem("RubyRing.ITM");
     auto& description = Child<QPlainTextEdit>("descriptionBox");
     const QString text = description.toPlainText();
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, WhatTheUserDidNotMeanChangesNothing) {
     }
 }
 
-TEST_F(MainWindowTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {
+TEST_F(ItemSheetTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {
     project.Write("Quest/SERVER/RubyRing.ITM", "Type=Ring\r\nBonus=Attack+12x\r\n");
     OpenItem("RubyRing.ITM");
     Bonuses().setCurrentRow(0);
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
+TEST_F(ItemSheetTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
     OpenItem("AncientMap.ITM");
     OnBonusDialog([](BonusDialog&) { FAIL() << "no dialog for a quest item"; });
     ClickCommand("addBonusButton");
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, MaterialAndQuestTakeNoBonusButAnUnknownTypeDoes) {
     EXPECT_EQ(offered.size(), 18) << "an item without a type is offered the stat kinds";
 }
 
-TEST_F(MainWindowTest, AFailureInsideAnyCommandStaysInsideItAndIsShown) {
+TEST_F(ItemSheetTest, AFailureInsideAnyCommandStaysInsideItAndIsShown) {
     desktop.failing = true;
     Open({project.Path("Quest")});
     EXPECT_EQ(desktop.messages, QStringList{"the picture dialog failed"});

@@ -1,4 +1,4 @@
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/ItemSheetFixture.h"
 
 #include "platform/EditorApplication.h"
 
@@ -10,19 +10,19 @@
 #include <fstream>
 #include <iterator>
 
-MainWindowTest::MainWindowTest() {
+ItemSheetTest::ItemSheetTest() {
     std::filesystem::copy(BRINDLE_SAMPLE_PROJECT, project.Path("Quest"), std::filesystem::copy_options::recursive);
     static_cast<EditorApplication*>(QCoreApplication::instance())->SetLastResort([this](const std::exception& failure) {
         lastResortFailures.append(QString::fromStdString(failure.what()));
     });
 }
 
-MainWindowTest::~MainWindowTest() {
+ItemSheetTest::~ItemSheetTest() {
     EXPECT_TRUE(lastResortFailures.isEmpty()) << "escaped its handler: " << lastResortFailures.join('|').toStdString();
     static_cast<EditorApplication*>(QCoreApplication::instance())->SetLastResort({});
 }
 
-ItemSheet& MainWindowTest::Open(const std::vector<std::string>& arguments) {
+ItemSheet& ItemSheetTest::Open(const std::vector<std::string>& arguments) {
     form = std::make_unique<ItemSheet>(desktop, arguments);
     form->SetBonusDialog(&bonusDialog);
     form->show();
@@ -30,14 +30,14 @@ ItemSheet& MainWindowTest::Open(const std::vector<std::string>& arguments) {
     return *form;
 }
 
-void MainWindowTest::MovePointer(const QPoint& point) {
+void ItemSheetTest::MovePointer(const QPoint& point) {
     // Through the window system, as the desktop delivers a real pointer: the pointer's own position is not set,
     // which not every platform turns into a movement.
     QTest::mouseMove(form->windowHandle(), point);
     QCoreApplication::processEvents();
 }
 
-void MainWindowTest::ClickCommand(const char* buttonName) {
+void ItemSheetTest::ClickCommand(const char* buttonName) {
     QWidget& button = Child<QWidget>(buttonName);
     // The pointer may already rest there from an earlier window: arrive from a neighbouring pixel.
     MovePointer(button.geometry().center() - QPoint(1, 1));
@@ -46,7 +46,7 @@ void MainWindowTest::ClickCommand(const char* buttonName) {
     QTest::mouseClick(&button, Qt::LeftButton);
 }
 
-void MainWindowTest::Choose(QComboBox& choice, const QString& entry) {
+void ItemSheetTest::Choose(QComboBox& choice, const QString& entry) {
     const QModelIndex row = choice.model()->index(choice.findText(entry), 0);
     ASSERT_TRUE(row.isValid()) << entry.toStdString();
     QTest::mouseClick(&choice, Qt::LeftButton);
@@ -60,7 +60,7 @@ void MainWindowTest::Choose(QComboBox& choice, const QString& entry) {
     ASSERT_FALSE(list->isVisible());
 }
 
-void MainWindowTest::OnBonusDialog(std::function<void(BonusDialog&)> drive, bool confirm) {
+void ItemSheetTest::OnBonusDialog(std::function<void(BonusDialog&)> drive, bool confirm) {
     bonusDialog.SetModalRunner([this, drive, confirm](BonusDialog& shown) {
         ++bonusDialogRuns;
         drive(shown);
@@ -70,14 +70,14 @@ void MainWindowTest::OnBonusDialog(std::function<void(BonusDialog&)> drive, bool
     });
 }
 
-QStringList MainWindowTest::BonusTexts() {
+QStringList ItemSheetTest::BonusTexts() {
     QStringList texts;
     for (int row = 0; row < Bonuses().count(); ++row)
         texts << Bonuses().item(row)->text();
     return texts;
 }
 
-std::string MainWindowTest::Sample(const std::string& relative) const {
+std::string ItemSheetTest::Sample(const std::string& relative) const {
     std::ifstream in(std::filesystem::path(BRINDLE_SAMPLE_PROJECT) / relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -20,9 +20,9 @@
 
 // The item editor window on a scratch copy of the sample project, with recorded desktop services and the bonus
 // dialog driven through its modal-runner seam.
-class MainWindowTest : public testing::Test {
+class ItemSheetTest : public testing::Test {
 protected:
-    MainWindowTest();
+    ItemSheetTest();
 
     // Creates the window with these arguments and shows it, which loads or starts the item.
     ItemSheet& Open(const std::vector<std::string>& arguments);
@@ -55,7 +55,7 @@ protected:
 
     std::string Sample(const std::string& relative) const;
 
-    ~MainWindowTest() override;
+    ~ItemSheetTest() override;
 
     TempFolder project;
     RecordingDesktop desktop;

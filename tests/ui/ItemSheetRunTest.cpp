@@ -1,5 +1,5 @@
 // Whole editing runs through the item editor window: load, edit, save, new items and missing files.
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/ItemSheetFixture.h"
 
 #include "ui/widgets/BonusSpinEdit.h"
 
@@ -18,7 +18,7 @@ const std::string kInitialDescription = "Write description of current item, this
 
 } // namespace
 
-TEST_F(MainWindowTest, TheTypicalRunEditsAndSavesAnExistingItem) {
+TEST_F(ItemSheetTest, TheTypicalRunEditsAndSavesAnExistingItem) {
     OpenItem("RubyRing.ITM");
     EXPECT_EQ(Child<QLabel>("nameLabel").text(), QStringLiteral("RubyRing"));
     EXPECT_EQ(Type().currentText(), QStringLiteral("Ring"));
@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, TheTypicalRunEditsAndSavesAnExistingItem) {
     EXPECT_FALSE(form->isVisible()) << "Save closes the window";
 }
 
-TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
+TEST_F(ItemSheetTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
     desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/Staff.bmp")));
     Open({project.Path("Quest")});
     EXPECT_EQ(desktop.pictureFolders, QStringList{QString::fromStdString(project.Path("Quest/RESOURCES/"))});
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, ANewItemStartsFromThePickedPictureAndSavesThreeFiles) {
     EXPECT_EQ(desktop.copiedFiles, QStringList{QStringLiteral("Staff.BMP")}) << "the copy has its progress window";
 }
 
-TEST_F(MainWindowTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
+TEST_F(ItemSheetTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
     // A project copied from Windows, its pictures' folder named in another letter case.
     std::filesystem::rename(project.Path("Quest/RESOURCES"), project.Path("Quest/Resources"));
     project.Write("Quest/Resources/old/RUBYRING.bmp", Sample("RESOURCES/Gem.bmp"));
@@ -93,20 +93,20 @@ TEST_F(MainWindowTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
     EXPECT_TRUE(desktop.terminated) << "cancelling the dialog shown again still ends the run";
 }
 
-TEST_F(MainWindowTest, CancellingThePictureEndsTheRun) {
+TEST_F(ItemSheetTest, CancellingThePictureEndsTheRun) {
     Open({project.Path("Quest")});
     EXPECT_TRUE(desktop.terminated);
     EXPECT_TRUE(form->ItemName().empty());
 }
 
-TEST_F(MainWindowTest, NoArgumentTellsTheUserAndEnds) {
+TEST_F(ItemSheetTest, NoArgumentTellsTheUserAndEnds) {
     form = std::make_unique<ItemSheet>(desktop, std::vector<std::string>{});
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages[0].startsWith(QStringLiteral("Use \"Quorvane\" to run this program!\r")));
     EXPECT_TRUE(desktop.terminated);
 }
 
-TEST_F(MainWindowTest, MissingFilesAreReportedInOrderAndTheSaveWritesFiveLines) {
+TEST_F(ItemSheetTest, MissingFilesAreReportedInOrderAndTheSaveWritesFiveLines) {
     OpenItem("Sword.ITM");
     const QString root = QString::fromStdString(project.Path("Quest/"));
     const QChar sep = QString::fromStdString(project.Path("/")).back();
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, MissingFilesAreReportedInOrderAndTheSaveWritesFiveLines) 
     EXPECT_FALSE(project.Exists("Quest/CLIENT/Sword.BMP"));
 }
 
-TEST_F(MainWindowTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
+TEST_F(ItemSheetTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
     project.Write("Quest/SERVER/Lost.ITM", "Type=Ring\r\nStack=0\r\n");
     std::filesystem::remove_all(project.Path("Quest/CLIENT"));
     OpenItem("Lost.ITM");
@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, AFailingSaveIsShownAndTheWindowStaysOpen) {
     EXPECT_FALSE(project.Exists("Quest/CLIENT"));
 }
 
-TEST_F(MainWindowTest, ExitLeavesEveryFileUntouched) {
+TEST_F(ItemSheetTest, ExitLeavesEveryFileUntouched) {
     OpenItem("BronzeHelm.ITM");
     Price().selectAll();
     QTest::keyClicks(&Price(), QStringLiteral("99"));
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, ExitLeavesEveryFileUntouched) {
     EXPECT_EQ(project.Read("Quest/CLIENT/BronzeHelm.ITM"), Sample("CLIENT/BronzeHelm.ITM"));
 }
 
-TEST_F(MainWindowTest, ALongDescriptionLineIsSavedAsItsWrappedPieces) {
+TEST_F(ItemSheetTest, ALongDescriptionLineIsSavedAsItsWrappedPieces) {
     project.Write("Quest/CLIENT/RubyRing.ITM",
                   "The ring was forged in the deep halls of the mountain kings and carried by many heroes\r\n");
     OpenItem("RubyRing.ITM");
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, ALongDescriptionLineIsSavedAsItsWrappedPieces) {
     EXPECT_EQ(saved.find(" \r\n") != std::string::npos, true) << "the blank at a wrap stays at the piece's end";
 }
 
-TEST_F(MainWindowTest, AWindowsDescriptionIsSavedBackByteForByte) {
+TEST_F(ItemSheetTest, AWindowsDescriptionIsSavedBackByteForByte) {
     const std::string windows = "Caf\xE9 du \x93Roi\x94 \x80 5\r\nSecond line\r\n";
     project.Write("Quest/CLIENT/RubyRing.ITM", windows);
     OpenItem("RubyRing.ITM");

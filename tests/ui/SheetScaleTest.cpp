@@ -1,7 +1,7 @@
 // The sheet and the bonus dialog on a screen of more device pixels per window pixel (the program runs once per
 // scale, given by --scale): the window keeps its size in window pixels, everything is painted at the screen's
 // resolution rather than stretched, and each lit caption lies on the very device pixels of the caption it lights.
-#include "tests/ui/MainWindowFixture.h"
+#include "tests/ui/ItemSheetFixture.h"
 #include "ui/artwork/SheetArtwork.h"
 
 #include <QGuiApplication>
@@ -22,7 +22,7 @@ QRect PixelsInside(const QRect& area, qreal scale) {
 
 } // namespace
 
-TEST_F(MainWindowTest, AtTheScreensScaleTheSheetIsSharpAndEachLitCaptionLiesOnItsCaption) {
+TEST_F(ItemSheetTest, AtTheScreensScaleTheSheetIsSharpAndEachLitCaptionLiesOnItsCaption) {
     const qreal scale = QGuiApplication::primaryScreen()->devicePixelRatio();
     OpenItem("RubyRing.ITM");
     EXPECT_EQ(form->size(), SheetArtwork::kSheetSize) << "the window keeps its size in window pixels";

@@ -18,8 +18,6 @@
 
 #include <algorithm>
 
-namespace {} // namespace
-
 void ItemSheet::OpenOrStartItem() {
     if (!m_item.itemName.empty())
         OpenExistingItem();
