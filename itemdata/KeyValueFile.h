@@ -30,8 +30,6 @@ public:
 
     // The lines as they would be saved, without their line ends.
     const std::vector<std::string>& Lines() const { return m_lines.Lines(); }
-    // The path given at creation; every save goes to it.
-    const std::string& FileName() const { return m_fileName; }
 
 private:
     std::string m_fileName;

@@ -82,7 +82,7 @@ TEST_F(ItemSheetTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
     EXPECT_EQ(desktop.pictureFolders.mid(1),
               (QStringList{absolute("Quest/Resources/old"), absolute("Quest/Resources")}))
         << "each time on the folder the user was in";
-    EXPECT_EQ(form->ItemName(), "Staff");
+    EXPECT_EQ(Child<QLabel>("nameLabel").text(), QStringLiteral("Staff"));
     ClickCommand("saveButton");
     EXPECT_EQ(project.Read("Quest/SERVER/RubyRing.ITM"), Sample("SERVER/RubyRing.ITM"));
     EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.BMP"), Sample("CLIENT/RubyRing.BMP"));
@@ -96,7 +96,7 @@ TEST_F(ItemSheetTest, ANewItemNeverTakesTheNameOfAnExistingOne) {
 TEST_F(ItemSheetTest, CancellingThePictureEndsTheRun) {
     Open({project.Path("Quest")});
     EXPECT_TRUE(desktop.terminated);
-    EXPECT_TRUE(form->ItemName().empty());
+    EXPECT_TRUE(Child<QLabel>("nameLabel").text().isEmpty());
 }
 
 TEST_F(ItemSheetTest, NoArgumentTellsTheUserAndEnds) {

@@ -25,7 +25,6 @@ public:
 
     // The item's type index, which selects the kind list and the value mode; no type arrives as 255.
     void SetItemType(std::uint8_t typeIndex) { m_itemType = typeIndex; }
-    std::uint8_t ItemType() const { return m_itemType; }
 
     // The confirm button's caption: "ADD BONUS" or "EDIT BONUS".
     void SetConfirmCaption(const QString& caption);

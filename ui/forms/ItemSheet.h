@@ -41,9 +41,6 @@ public:
     // Restores the window when minimised and brings it to the front.
     void BringToFront();
 
-    const std::string& ProjectRoot() const { return m_item.projectRoot; }
-    const std::string& ItemName() const { return m_item.itemName; }
-
     // The first showing: loads the item named on the command line, or starts a new one from a picked icon.
     void OpenOrStartItem();
 

@@ -15,7 +15,6 @@ public:
     // The lit picture, whose top-left corner lies at origin in the parent's coordinates: the button shows the part
     // of it that lies under the button, on the same device pixels as the background it covers.
     void SetPicture(const QPixmap& picture, const QPoint& origin);
-    const QPixmap& Picture() const { return m_picture; }
 
     // True when the point, in the parent's coordinates, lies strictly inside the button.
     bool StrictlyContains(const QPoint& point) const;
