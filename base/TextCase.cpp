@@ -1,13 +1,11 @@
 #include "base/TextCase.h"
 
-namespace {
-char UpperAscii(char c) {
+char UpperCaseLetter(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
-} // namespace
 
 bool SameLetterIgnoringCase(char a, char b) {
-    return UpperAscii(a) == UpperAscii(b);
+    return UpperCaseLetter(a) == UpperCaseLetter(b);
 }
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
@@ -22,7 +20,7 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
 
 std::string UpperCaseAscii(std::string text) {
     for (char& c : text)
-        c = UpperAscii(c);
+        c = UpperCaseLetter(c);
     return text;
 }
 

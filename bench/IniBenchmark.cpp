@@ -84,12 +84,12 @@ void StoreInMemory(benchmark::State& state) {
     const ServerFile file(static_cast<int>(state.range(0)));
     const std::string bytes = FileSystem::ReadFile(file.Path());
     for (auto _ : state) {
-        KeyValueLines store(SplitLines(bytes));
+        KeyValueLines store(bytes);
         for (const char* key : kItemKeys)
             benchmark::DoNotOptimize(store.ReadValue(key));
         for (const char* key : kItemKeys)
             store.WriteValue(key, "7");
-        benchmark::DoNotOptimize(JoinLines(store.Lines()));
+        benchmark::DoNotOptimize(store.Text());
     }
     Finish(state, file);
 }

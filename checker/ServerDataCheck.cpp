@@ -84,7 +84,7 @@ public:
     void CheckWrittenOnce(const char* name) {
         const auto lines = m_store.LinesNamed(name);
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            const std::string& line = m_store.Lines()[lines[i]];
+            const std::string line = m_store.Line(lines[i]);
             m_findings.Add(m_file, lines[i] + 1, Severity::Error, "duplicate-key",
                            "key " + Quoted(line.substr(0, line.find('='))) + " written again: the editor uses line " +
                                std::to_string(lines.front() + 1) + " only");

@@ -29,7 +29,7 @@ public:
     void SaveFile() const;
 
     // The lines as they would be saved, without their line ends.
-    const std::vector<std::string>& Lines() const { return m_lines.Lines(); }
+    std::vector<std::string> Lines() const { return m_lines.Lines(); }
 
 private:
     std::string m_fileName;

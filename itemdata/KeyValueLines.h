@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An ordered list of text lines read and changed by key, the content of a server data file. A line's name is the
@@ -11,7 +12,11 @@
 // read back from a file.
 class KeyValueLines {
 public:
-    explicit KeyValueLines(std::vector<std::string> lines);
+    // The lines of a file's bytes, split as SplitLines splits them. The bytes are kept as they are: a line is a
+    // place in them until it is written, so a file of many lines costs no copy of each.
+    explicit KeyValueLines(std::string text);
+    // The lines given, none of which holds a line break.
+    explicit KeyValueLines(const std::vector<std::string>& lines);
 
     // The value of the first line named name; the empty text when there is none.
     std::string ReadValue(const std::string& name) const;
@@ -23,15 +28,37 @@ public:
     // The indices of every line named name, in order; the first is the one ReadValue and WriteValue use.
     std::vector<std::size_t> LinesNamed(const std::string& name) const;
 
+    std::size_t LineCount() const { return m_lines.size(); }
+    std::string Line(std::size_t index) const { return std::string(View(index)); }
     // The lines in their order, without line ends.
-    const std::vector<std::string>& Lines() const { return m_lines; }
+    std::vector<std::string> Lines() const;
+    // The bytes a save writes: every line followed by CR LF.
+    std::string Text() const;
 
 private:
     static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
-    // The index of the first line named name, or kMissing; one pass over the lines.
-    std::size_t FindLine(const std::string& name) const;
-    std::size_t FindLine(const std::string& name, std::size_t from) const;
+    // A line is a span of the text read, or, once written or appended, one of the written lines.
+    struct Place {
+        std::size_t start;
+        std::size_t length;
+        std::size_t written = kMissing;
+    };
 
-    std::vector<std::string> m_lines;
+    std::string_view View(std::size_t index) const;
+    // The index of the first line named name, or kMissing: a look in the index of names.
+    std::size_t FirstLineNamed(const std::string& name) const;
+    // The index of the first line named name at or after from, or kMissing; one pass over the lines.
+    std::size_t FindLine(const std::string& name, std::size_t from) const;
+    void BuildIndex() const;
+    // Enters the line into the index unless an earlier line has its name.
+    void Index(std::size_t line) const;
+
+    std::string m_text;
+    std::vector<Place> m_lines;
+    std::vector<std::string> m_written;
+    // The first line of each name, by the name's hash: line indices plus one, 0 for an empty slot. It is built at
+    // the first look-up, one pass over the lines, and serves every look-up after it.
+    mutable std::vector<std::size_t> m_firstLines;
+    mutable std::size_t m_indexedNames = 0;
 };
