@@ -139,7 +139,12 @@ std::string ReadFile(const std::string& path) {
     FileHandle file(Os::OpenForReading(stored));
     if (!file)
         throw FileError::FromErrno("read", path, errno);
-    std::string bytes;
+    // Read straight into room for the size the file has; a file that grows meanwhile is read to its end all the same.
+    std::error_code unknownSize;
+    const std::uintmax_t size = fs::file_size(Os::FileSystemPath(stored), unknownSize);
+    std::string bytes(unknownSize ? 0 : static_cast<std::size_t>(size), '\0');
+    std::size_t filled = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    bytes.resize(filled);
     char buffer[65536];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
