@@ -5,7 +5,6 @@
 #include "base/FileSystem.h"
 #include "itemdata/KeyValueFile.h"
 #include "itemdata/KeyValueLines.h"
-#include "itemdata/TextLines.h"
 
 #include <benchmark/benchmark.h>
 

@@ -33,8 +33,7 @@ std::optional<ServerFacts> CheckServerFile(const ProjectListing& project, const 
     const std::string shown = project.server.Relative() + name;
     const std::string path = project.server.Path() + name;
     try {
-        const auto lines = ServerDataLines(QuietFiles::ReadFile(path).bytes, path);
-        return CheckServerData(lines, classList, shown, findings);
+        return CheckServerData(ServerDataLines(QuietFiles::ReadFile(path).bytes, path), classList, shown, findings);
     } catch (const FileError& unread) {
         findings.Add(shown, std::nullopt, Severity::Error, "server-unreadable", "cannot be read: " + unread.Reason());
         return std::nullopt;

@@ -18,7 +18,7 @@ struct KeyValue {
 
 class ServerDataChecker {
 public:
-    ServerDataChecker(const std::vector<std::string>& lines, const std::string& file, FindingList& findings)
+    ServerDataChecker(const KeyValueLines& lines, const std::string& file, FindingList& findings)
         : m_store(lines), m_file(file), m_findings(findings) {}
 
     KeyValue Read(const char* name) {
@@ -96,14 +96,14 @@ private:
         return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
     }
 
-    KeyValueLines m_store;
+    const KeyValueLines& m_store;
     const std::string& m_file;
     FindingList& m_findings;
 };
 
 } // namespace
 
-ServerFacts CheckServerData(const std::vector<std::string>& lines, const std::vector<std::string>& classList,
+ServerFacts CheckServerData(const KeyValueLines& lines, const std::vector<std::string>& classList,
                             const std::string& file, FindingList& findings) {
     ServerDataChecker checker(lines, file, findings);
     ServerFacts facts;

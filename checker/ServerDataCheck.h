@@ -2,6 +2,7 @@
 
 #include "checker/Finding.h"
 #include "itemdata/ItemVocabulary.h"
+#include "itemdata/KeyValueLines.h"
 
 #include <optional>
 #include <string>
@@ -17,5 +18,5 @@ struct ServerFacts {
 // Checks the five keys of a server data file's lines, read as the editor reads them (the first line of a key
 // counts, letter case ignored): Type, Class against classList, Price, Stack and each Bonus entry, and every key
 // written again after its first line.
-ServerFacts CheckServerData(const std::vector<std::string>& lines, const std::vector<std::string>& classList,
+ServerFacts CheckServerData(const KeyValueLines& lines, const std::vector<std::string>& classList,
                             const std::string& file, FindingList& findings);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,17 +35,17 @@ void CheckServerData(FuzzedDataProvider& input) {
     for (int i = input.ConsumeIntegralInRange(0, 4); i > 0; --i)
         classList.push_back(input.ConsumeRandomLengthString(12));
     const std::string bytes = input.ConsumeRandomLengthString(4096);
-    std::vector<std::string> lines;
+    std::optional<KeyValueLines> lines;
     try {
         lines = ServerDataLines(bytes, "Fuzz.ITM");
     } catch (const FileError&) {
         return;
     }
     FindingList findings;
-    CheckServerData(lines, classList, "SERVER/Fuzz.ITM", findings);
+    CheckServerData(*lines, classList, "SERVER/Fuzz.ITM", findings);
     for (const Finding& finding : findings.Sorted()) {
         Check(Printable(finding.message) && Printable(finding.file));
-        Check(!finding.line || (*finding.line >= 1 && *finding.line <= lines.size()));
+        Check(!finding.line || (*finding.line >= 1 && *finding.line <= lines->LineCount()));
     }
 }
 

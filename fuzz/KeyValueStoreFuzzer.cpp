@@ -3,7 +3,7 @@
 // read back from the saved text.
 
 #include "itemdata/KeyValueLines.h"
-#include "itemdata/TextLines.h"
+#include "tests/support/TextLines.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> original = SplitLines(fileText);
     Check(SplitLines(JoinLines(original)) == original);
 
-    KeyValueLines store(original);
+    KeyValueLines store(fileText);
     Model model{original, {}, {}};
     while (input.remaining_bytes() > 0) {
         const bool write = input.ConsumeBool();
@@ -98,11 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(store.Lines() == model.lines);
     }
 
-    const std::vector<std::string> saved = SplitLines(JoinLines(store.Lines()));
+    const std::vector<std::string> saved = SplitLines(store.Text());
     Check(saved == store.Lines());
     for (std::size_t i = 0; i < original.size(); ++i)
         Check(model.replaced.count(i) == 1 || saved[i] == original[i]);
-    const KeyValueLines reloaded(saved);
+    const KeyValueLines reloaded(store.Text());
     for (const auto& [key, value] : model.values)
         Check(reloaded.ReadValue(key) == value);
     return 0;

@@ -5,4 +5,3 @@
 #include "itemdata/ItemLoad.h"
 #include "itemdata/ItemPaths.h"
 #include "itemdata/ItemSave.h"
-#include "itemdata/TextLines.h"

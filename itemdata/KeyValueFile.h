@@ -7,9 +7,9 @@
 
 // The key=value store: the only reader and writer of server data files. It holds the whole file as lines in
 // memory and reads and sets values by key (see KeyValueLines); there are no sections, comments or trimming.
-// The lines the store holds for a server data file of these bytes. Raises FileError naming fileName for UTF-16
-// text, whose bytes are no lines to the store.
-std::vector<std::string> ServerDataLines(const std::string& bytes, const std::string& fileName);
+// The lines of a server data file of these bytes, as the store holds them. Raises FileError naming fileName for
+// UTF-16 text, whose bytes are no lines to the store.
+KeyValueLines ServerDataLines(std::string bytes, const std::string& fileName);
 
 class KeyValueFile {
 public:

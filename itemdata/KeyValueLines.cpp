@@ -1,7 +1,6 @@
 #include "itemdata/KeyValueLines.h"
 
 #include "base/TextCase.h"
-#include "itemdata/TextLines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -68,8 +67,6 @@ KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
         start = lineEnd + (crLf ? 2 : 1);
     }
 }
-
-KeyValueLines::KeyValueLines(const std::vector<std::string>& lines) : KeyValueLines(JoinLines(lines)) {}
 
 std::string_view KeyValueLines::View(std::size_t index) const {
     const Place& place = m_lines[index];

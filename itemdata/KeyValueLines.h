@@ -12,11 +12,10 @@
 // read back from a file.
 class KeyValueLines {
 public:
-    // The lines of a file's bytes, split as SplitLines splits them. The bytes are kept as they are: a line is a
+    // The lines of a file's bytes: CR LF, a lone CR and a lone LF each end a line, and a final line end adds no
+    // empty line. The bytes are kept as they are: a line is a
     // place in them until it is written, so a file of many lines costs no copy of each.
     explicit KeyValueLines(std::string text);
-    // The lines given, none of which holds a line break.
-    explicit KeyValueLines(const std::vector<std::string>& lines);
 
     // The value of the first line named name; the empty text when there is none.
     std::string ReadValue(const std::string& name) const;

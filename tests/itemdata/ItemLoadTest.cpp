@@ -3,6 +3,7 @@
 #include "base/TextEncoding.h"
 #include "itemdata/ItemFiles.h"
 #include "tests/itemdata/ProjectFolder.h"
+#include "tests/support/TextLines.h"
 #include "tests/support/UnreadableFile.h"
 
 #include <gtest/gtest.h>

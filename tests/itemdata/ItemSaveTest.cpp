@@ -1,6 +1,7 @@
 #include "base/FileError.h"
 #include "itemdata/ItemFiles.h"
 #include "tests/itemdata/ProjectFolder.h"
+#include "tests/support/TextLines.h"
 #include "tests/support/UnreadableFile.h"
 
 #include <gtest/gtest.h>

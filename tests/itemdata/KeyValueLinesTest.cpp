@@ -1,5 +1,4 @@
 #include "itemdata/KeyValueLines.h"
-#include "itemdata/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -87,42 +86,50 @@ class KeyValueLinesCase : public testing::TestWithParam<StoreCase> {};
 
 TEST_P(KeyValueLinesCase, GivesTheValuesAndTheSavedText) {
     const StoreCase& storeCase = GetParam();
-    KeyValueLines store(SplitLines(storeCase.before));
+    KeyValueLines store(storeCase.before);
     for (const Step& step : storeCase.steps) {
         if (step.kind == Step::Read)
             EXPECT_EQ(store.ReadValue(step.name), step.value) << "reading " << step.name;
         else
             store.WriteValue(step.name, step.value);
     }
-    EXPECT_EQ(JoinLines(store.Lines()), storeCase.after);
+    EXPECT_EQ(store.Text(), storeCase.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, KeyValueLinesCase, testing::ValuesIn(kStoreCases));
 
 } // namespace
 
-TEST(TextLines, EveryLineEndConventionSplitsTheSame) {
+namespace {
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    return KeyValueLines(text).Lines();
+}
+
+} // namespace
+
+TEST(KeyValueLinesReading, EveryLineEndConventionSplitsTheSame) {
     const std::vector<std::string> ab = {"a", "b"};
-    EXPECT_EQ(SplitLines("a\r\nb\r\n"), ab);
-    EXPECT_EQ(SplitLines("a\r\nb"), ab);
-    EXPECT_EQ(SplitLines("a\nb\n"), ab);
-    EXPECT_EQ(SplitLines("a\rb\r"), ab);
-    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(LinesOf("a\r\nb\r\n"), ab);
+    EXPECT_EQ(LinesOf("a\r\nb"), ab);
+    EXPECT_EQ(LinesOf("a\nb\n"), ab);
+    EXPECT_EQ(LinesOf("a\rb\r"), ab);
+    EXPECT_EQ(LinesOf("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
 }
 
-TEST(TextLines, EmptyLinesCountButAFinalLineEndAddsNone) {
-    EXPECT_EQ(SplitLines(""), std::vector<std::string>{});
-    EXPECT_EQ(SplitLines("\r\n"), std::vector<std::string>{""});
-    EXPECT_EQ(SplitLines("\n\n"), (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(SplitLines("a\r\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+TEST(KeyValueLinesReading, EmptyLinesCountButAFinalLineEndAddsNone) {
+    EXPECT_EQ(LinesOf(""), std::vector<std::string>{});
+    EXPECT_EQ(LinesOf("\r\n"), std::vector<std::string>{""});
+    EXPECT_EQ(LinesOf("\n\n"), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(LinesOf("a\r\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(LinesOf("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(LinesOf("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
 }
 
-TEST(TextLines, WritingEndsEveryLineWithCrLf) {
-    EXPECT_EQ(JoinLines({}), "");
-    EXPECT_EQ(JoinLines({""}), "\r\n");
-    EXPECT_EQ(JoinLines({"Type=Ring", "", "Stack=1"}), "Type=Ring\r\n\r\nStack=1\r\n");
+TEST(KeyValueLinesReading, WritingEndsEveryLineWithCrLf) {
+    EXPECT_EQ(KeyValueLines("").Text(), "");
+    EXPECT_EQ(KeyValueLines("\n").Text(), "\r\n");
+    EXPECT_EQ(KeyValueLines("Type=Ring\n\rStack=1").Text(), "Type=Ring\r\n\r\nStack=1\r\n");
     const std::string mixed = std::string("x\ny\r\n\xE9\rz") + std::string(1, '\0');
-    EXPECT_EQ(JoinLines(SplitLines(mixed)), std::string("x\r\ny\r\n\xE9\r\nz") + std::string(1, '\0') + "\r\n");
+    EXPECT_EQ(KeyValueLines(mixed).Text(), std::string("x\r\ny\r\n\xE9\r\nz") + std::string(1, '\0') + "\r\n");
 }

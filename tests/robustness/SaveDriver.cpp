@@ -2,6 +2,7 @@
 // Arguments: the project folder (ending in the separator), the item's name, "old" or "new" (which of two
 // contents to save), and the number of description lines. Exit code 0 when saved, 1 on a file error.
 #include "itemdata/ItemFiles.h"
+#include "tests/support/TextLines.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "itemdata/TextLines.h"
+#include "tests/support/TextLines.h"
 
 #include <algorithm>
 #include <cstring>
