@@ -26,5 +26,7 @@ KeyValueLines ServerDataLines(std::string bytes, const std::string& fileName) {
 KeyValueFile::KeyValueFile(const std::string& fileName) : m_fileName(fileName), m_lines(LoadLines(fileName)) {}
 
 void KeyValueFile::SaveFile() const {
-    FileSystem::WriteFileSafely(m_fileName, m_lines.Text());
+    FileSystem::SafeFileWriter writer(m_fileName, FileSystem::AtLink::WriteItsTarget);
+    m_lines.WriteText([&writer](const char* bytes, std::size_t size) { writer.Write(bytes, size); });
+    writer.Commit();
 }

@@ -14,21 +14,65 @@ const char* Next(const char* from, const char* end, char c) {
     return found ? static_cast<const char*>(found) : end;
 }
 
-// The line's name folded to one letter case, hashed; lines whose names match ignoring case hash alike.
-std::size_t NameHash(std::string_view name) {
-    std::size_t hash = 14695981039346656037ull;
-    for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(UpperCaseLetter(c))) * 1099511628211ull;
-    return hash;
+// Eight bytes of a name with "a" to "z" made "A" to "Z" at once; other bytes, those of 128 and up among them,
+// stay as they are.
+std::uint64_t UpperCaseWord(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+    const std::uint64_t low7 = word & ~kHighBits;
+    const std::uint64_t fromA = low7 + (0x80 - 'a') * kOnes;     // high bit set where the byte is "a" or later
+    const std::uint64_t pastZ = low7 + (0x80 - 'z' - 1) * kOnes; // high bit set where the byte is past "z"
+    const std::uint64_t lowerCase = fromA & ~pastZ & ~word & kHighBits;
+    return word - (lowerCase >> 2); // 0x80 >> 2 is the 0x20 between the cases
+}
+
+// Up to eight bytes of a name as one word, the first byte lowest.
+std::uint64_t Word(const char* bytes, std::size_t count) {
+    std::uint64_t word = 0;
+    if (count == 8) {
+        std::memcpy(&word, bytes, 8);
+        return word;
+    }
+    for (std::size_t i = 0; i < count; ++i)
+        word |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    return word;
+}
+
+// The line's name folded to one letter case, hashed eight bytes at a time; lines whose names match ignoring case
+// hash alike. Every line of a large file passes through here, so it stays free of calls.
+std::uint64_t NameHash(std::string_view name) {
+    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ name.size();
+    for (std::size_t at = 0; at < name.size(); at += 8) {
+        hash = (hash ^ UpperCaseWord(Word(name.data() + at, std::min<std::size_t>(8, name.size() - at)))) *
+               0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 29;
+    }
+    // The high half is folded into the low one, which picks the slot.
+    return hash ^ (hash >> 32);
+}
+
+std::uint32_t Tag(std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash >> 32);
+}
+
+void PrefetchForWriting(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address, 1);
+#else
+    (void)address;
+#endif
 }
 
 // The line's text before its first "="; none for a line without "=", which has no name.
 bool NameOf(std::string_view line, std::string_view& name) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return false;
-    name = line.substr(0, equals);
-    return true;
+    // A plain loop: names are short, and a library call per line cost more than the search.
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '=') {
+            name = line.substr(0, i);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
@@ -47,32 +91,69 @@ bool IsNamed(std::string_view line, const std::string& name) {
     return true;
 }
 
+// Finds where each line ends, the lines taken in order. The next CR and the next LF are each searched once, so a
+// file ended by one kind only stays one pass.
+class LineEndFinder {
+public:
+    LineEndFinder(const char* begin, const char* end) : m_end(end), m_nextCr(begin), m_nextLf(begin) {}
+
+    // The end of the line that starts at start, before its CR LF, CR or LF.
+    const char* LineEnd(const char* start) {
+        if (m_nextLf <= start)
+            m_nextLf = Next(start, m_end, '\n');
+        if (m_nextCr <= start)
+            m_nextCr = Next(start, m_end, '\r');
+        return std::min(m_nextCr, m_nextLf);
+    }
+
+private:
+    const char* m_end;
+    const char* m_nextCr;
+    const char* m_nextLf;
+};
+
 } // namespace
 
 KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
+    // Room for lines of some thirty bytes and an index for names of lines twice as long, the common lengths; the
+    // index grows when there are more.
+    m_lines.reserve(m_text.size() / 32 + 1);
+    SizeIndex(m_text.size() / 64 + 1);
+    // Each name is hashed while its line's bytes are at hand, its slot is asked into the cache, and it is entered
+    // some lines later, once the slot is there: a large file's index is far larger than the cache, and waiting
+    // for each slot in turn took most of the store's time.
+    constexpr std::size_t kAhead = 16;
+    NamedLine pending[kAhead];
+    std::size_t named = 0;
+    const auto enter = [this](const NamedLine& line) {
+        Index(line.line, View(line.line).substr(0, line.nameLength), line.hash);
+    };
     const char* const begin = m_text.data();
     const char* const end = begin + m_text.size();
-    const char* start = begin;
-    // The next CR and the next LF are each searched once, so a file ended by one kind only stays one pass.
-    const char* nextCr = Next(begin, end, '\r');
-    const char* nextLf = Next(begin, end, '\n');
-    while (start < end) {
-        if (nextCr < start)
-            nextCr = Next(start, end, '\r');
-        if (nextLf < start)
-            nextLf = Next(start, end, '\n');
-        const char* const lineEnd = std::min(nextCr, nextLf);
-        m_lines.push_back({static_cast<std::size_t>(start - begin), static_cast<std::size_t>(lineEnd - start)});
+    LineEndFinder finder(begin, end);
+    for (const char* start = begin; start < end;) {
+        const char* const lineEnd = finder.LineEnd(start);
+        std::string_view name;
+        if (NameOf(std::string_view(start, static_cast<std::size_t>(lineEnd - start)), name)) {
+            NamedLine& slot = pending[named++ % kAhead];
+            if (named > kAhead)
+                enter(slot);
+            slot = {m_lines.size(), name.size(), NameHash(name)};
+            PrefetchForWriting(&m_firstLines[slot.hash & (m_firstLines.size() - 1)]);
+        }
+        m_lines.emplace_back(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(lineEnd - begin));
         const bool crLf = lineEnd + 1 < end && lineEnd[0] == '\r' && lineEnd[1] == '\n';
         start = lineEnd + (crLf ? 2 : 1);
     }
+    for (std::size_t i = named > kAhead ? named - kAhead : 0; i < named; ++i)
+        enter(pending[i % kAhead]);
 }
 
 std::string_view KeyValueLines::View(std::size_t index) const {
     const Place& place = m_lines[index];
-    if (place.written != kMissing)
-        return m_written[place.written];
-    return std::string_view(m_text).substr(place.start, place.length);
+    if (place.start == kMissing)
+        return m_written[place.end];
+    return std::string_view(m_text.data() + place.start, place.end - place.start);
 }
 
 std::string KeyValueLines::ReadValue(const std::string& name) const {
@@ -85,10 +166,10 @@ void KeyValueLines::WriteValue(const std::string& name, const std::string& value
     m_written.push_back(name + "=" + value);
     // A replaced line keeps its name, and with it its place in the index; an appended one may bring a new name.
     if (index != kMissing) {
-        m_lines[index].written = m_written.size() - 1;
+        m_lines[index] = Place(kMissing, m_written.size() - 1);
         return;
     }
-    m_lines.push_back({0, 0, m_written.size() - 1});
+    m_lines.emplace_back(kMissing, m_written.size() - 1);
     Index(m_lines.size() - 1);
 }
 
@@ -96,47 +177,60 @@ std::size_t KeyValueLines::FirstLineNamed(const std::string& name) const {
     // A name holding "=" never matches: every line's name ends before its first "=".
     if (name.find('=') != std::string::npos)
         return kMissing;
-    if (m_firstLines.empty())
-        BuildIndex();
+    const std::uint64_t hash = NameHash(name);
     const std::size_t mask = m_firstLines.size() - 1;
-    for (std::size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
-        const std::size_t entry = m_firstLines[slot];
-        if (entry == 0)
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const Slot entry = m_firstLines[slot];
+        if (entry.line == 0)
             return kMissing;
-        if (IsNamed(View(entry - 1), name))
-            return entry - 1;
+        if (entry.tag == Tag(hash) && IsNamed(View(entry.line - 1), name))
+            return entry.line - 1;
     }
 }
 
-void KeyValueLines::BuildIndex() const {
-    std::size_t slots = 16;
-    while (slots < 2 * (m_lines.size() + 1))
-        slots *= 2;
-    m_firstLines.assign(slots, 0);
-    m_indexedNames = 0;
-    for (std::size_t line = 0; line < m_lines.size(); ++line)
-        Index(line);
-}
-
-void KeyValueLines::Index(std::size_t line) const {
-    std::string_view name;
-    if (m_firstLines.empty() || !NameOf(View(line), name))
-        return;
+void KeyValueLines::SizeIndex(std::size_t names) {
     // At most half the slots are taken, so that a look-up meets an empty slot soon.
-    if (2 * (m_indexedNames + 1) > m_firstLines.size()) {
-        BuildIndex();
-        return;
+    std::size_t slots = 16;
+    while (slots < 2 * (names + 1))
+        slots *= 2;
+    m_firstLines.assign(slots, Slot{0, 0});
+    m_indexedNames = 0;
+}
+
+void KeyValueLines::RebuildIndex() {
+    SizeIndex(2 * m_lines.size());
+    std::string_view name;
+    for (std::size_t line = 0; line < m_lines.size(); ++line) {
+        if (NameOf(View(line), name))
+            Enter(line, name, NameHash(name));
     }
+}
+
+void KeyValueLines::Index(std::size_t line) {
+    std::string_view name;
+    if (NameOf(View(line), name))
+        Index(line, name, NameHash(name));
+}
+
+void KeyValueLines::Index(std::size_t line, std::string_view name, std::uint64_t hash) {
+    // At most half the slots are taken, so that a look-up meets an empty slot soon. A rebuilt index holds the
+    // line already, and entering it again changes nothing.
+    if (2 * (m_indexedNames + 1) > m_firstLines.size())
+        RebuildIndex();
+    Enter(line, name, hash);
+}
+
+void KeyValueLines::Enter(std::size_t line, std::string_view name, std::uint64_t hash) {
     const std::size_t mask = m_firstLines.size() - 1;
-    for (std::size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
-        const std::size_t entry = m_firstLines[slot];
-        if (entry == 0) {
-            m_firstLines[slot] = line + 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const Slot entry = m_firstLines[slot];
+        if (entry.line == 0) {
+            m_firstLines[slot] = Slot{static_cast<std::uint32_t>(line + 1), Tag(hash)};
             ++m_indexedNames;
             return;
         }
         std::string_view earlier;
-        if (NameOf(View(entry - 1), earlier) && SameNameIgnoringCase(earlier, name))
+        if (entry.tag == Tag(hash) && NameOf(View(entry.line - 1), earlier) && SameNameIgnoringCase(earlier, name))
             return;
     }
 }
@@ -168,17 +262,38 @@ std::vector<std::string> KeyValueLines::Lines() const {
 }
 
 std::string KeyValueLines::Text() const {
-    std::size_t size = 0;
-    for (std::size_t i = 0; i < m_lines.size(); ++i)
-        size += View(i).size() + 2;
-    std::string text(size, '\0');
-    char* out = text.data();
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const std::string_view line = View(i);
-        std::memcpy(out, line.data(), line.size());
-        out += line.size();
-        *out++ = '\r';
-        *out++ = '\n';
-    }
+    std::string text;
+    WriteText([&text](const char* bytes, std::size_t size) { text.append(bytes, size); });
     return text;
+}
+
+void KeyValueLines::WriteText(const std::function<void(const char*, std::size_t)>& write) const {
+    static const char kLineEnd[] = "\r\n";
+    // The pending run [runStart, runEnd) of the text read, written in one piece once the next line breaks it.
+    std::size_t runStart = 0, runEnd = 0;
+    const auto writeRun = [&] {
+        if (runEnd > runStart)
+            write(m_text.data() + runStart, runEnd - runStart);
+        runStart = runEnd = 0;
+    };
+    for (const Place& place : m_lines) {
+        if (place.start == kMissing) {
+            writeRun();
+            write(m_written[place.end].data(), m_written[place.end].size());
+            write(kLineEnd, 2);
+            continue;
+        }
+        if (place.start != runEnd) {
+            writeRun();
+            runStart = place.start;
+        }
+        runEnd = place.end;
+        if (place.end + 1 < m_text.size() && m_text[place.end] == '\r' && m_text[place.end + 1] == '\n') {
+            runEnd += 2;
+        } else {
+            writeRun();
+            write(kLineEnd, 2);
+        }
+    }
+    writeRun();
 }

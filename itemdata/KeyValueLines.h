@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +14,9 @@
 // read back from a file.
 class KeyValueLines {
 public:
-    // The lines of a file's bytes: CR LF, a lone CR and a lone LF each end a line, and a final line end adds no
-    // empty line. The bytes are kept as they are: a line is a
-    // place in them until it is written, so a file of many lines costs no copy of each.
+    // The lines of a file's bytes, under 4 GiB: CR LF, a lone CR and a lone LF each end a line, and a final line
+    // end adds no empty line. The bytes are kept as they are: a line is a place in them until it is written, so a
+    // file of many lines costs no copy of each.
     explicit KeyValueLines(std::string text);
 
     // The value of the first line named name; the empty text when there is none.
@@ -33,15 +35,26 @@ public:
     std::vector<std::string> Lines() const;
     // The bytes a save writes: every line followed by CR LF.
     std::string Text() const;
+    // Hands those bytes to write in order, in as few pieces as the lines allow: a run of unchanged lines that
+    // already end in CR LF is one piece of the text read.
+    void WriteText(const std::function<void(const char* bytes, std::size_t size)>& write) const;
 
 private:
     static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
-    // A line is a span of the text read, or, once written or appended, one of the written lines.
+    // A line is the span [start, end) of the text read or, once written or appended, the written line of index
+    // end, marked by a start of kMissing.
     struct Place {
+        Place(std::size_t startAt, std::size_t endAt) : start(startAt), end(endAt) {}
         std::size_t start;
-        std::size_t length;
-        std::size_t written = kMissing;
+        std::size_t end;
+    };
+
+    // A place in the index of first names: the line's index plus one (0 for an empty slot), and the high half of
+    // its name's hash, which settles most mismatches without a look at the line.
+    struct Slot {
+        std::uint32_t line;
+        std::uint32_t tag;
     };
 
     std::string_view View(std::size_t index) const;
@@ -49,15 +62,24 @@ private:
     std::size_t FirstLineNamed(const std::string& name) const;
     // The index of the first line named name at or after from, or kMissing; one pass over the lines.
     std::size_t FindLine(const std::string& name, std::size_t from) const;
-    void BuildIndex() const;
-    // Enters the line into the index unless an earlier line has its name.
-    void Index(std::size_t line) const;
+    // A line with a name, found while the text is split, on its way into the index.
+    struct NamedLine {
+        std::size_t line;
+        std::size_t nameLength;
+        std::uint64_t hash;
+    };
+    // Makes the index empty, with room for names.
+    void SizeIndex(std::size_t names);
+    void RebuildIndex();
+    // Enters a line into the index, unless an earlier line has its name; the index grows when it is half full.
+    void Index(std::size_t line);
+    void Index(std::size_t line, std::string_view name, std::uint64_t hash);
+    void Enter(std::size_t line, std::string_view name, std::uint64_t hash);
 
     std::string m_text;
     std::vector<Place> m_lines;
     std::vector<std::string> m_written;
-    // The first line of each name, by the name's hash: line indices plus one, 0 for an empty slot. It is built at
-    // the first look-up, one pass over the lines, and serves every look-up after it.
-    mutable std::vector<std::size_t> m_firstLines;
-    mutable std::size_t m_indexedNames = 0;
+    // The first line of each name, by the name's hash, built in the pass that splits the text.
+    std::vector<Slot> m_firstLines;
+    std::size_t m_indexedNames = 0;
 };
