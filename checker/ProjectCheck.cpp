@@ -5,8 +5,8 @@
 #include "base/TextCase.h"
 #include "checker/ItemCheck.h"
 #include "checker/OrphanCheck.h"
-#include "checker/ProjectListing.h"
 #include "itemdata/ItemVocabulary.h"
+#include "itemdata/ProjectListing.h"
 
 #include <algorithm>
 #include <unordered_set>

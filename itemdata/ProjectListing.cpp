@@ -1,4 +1,4 @@
-#include "checker/ProjectListing.h"
+#include "itemdata/ProjectListing.h"
 
 #include "base/FileError.h"
 #include "base/FileNames.h"
