@@ -30,6 +30,10 @@ bool IsInside(const std::string& file, const std::string& folder) {
     return false;
 }
 
+std::string Counted(std::size_t count, const char* singular) {
+    return std::to_string(count) + " " + singular + (count == 1 ? "" : "s");
+}
+
 int Export(const TableOptions& options, std::ostream& out, std::ostream& err) {
     // The table is no file of the project, and an export leaves the project as it was.
     if (!options.table.empty() && IsInside(options.table, options.projectFolder)) {
@@ -44,7 +48,7 @@ int Export(const TableOptions& options, std::ostream& out, std::ostream& err) {
         out << table.bytes << std::flush;
     } else {
         FileSystem::WriteFileSafely(options.table, table.bytes);
-        out << table.items << " items written to " << Printable(options.table) << '\n';
+        out << Counted(table.items, "item") << " written to " << Printable(options.table) << '\n';
     }
     return table.leftOut.empty() ? kTableDone : kRowsRefused;
 }
@@ -73,7 +77,7 @@ int Import(const TableOptions& options, std::ostream& out, std::ostream& err) {
     for (const TableProblem& problem : plan.problems)
         WriteProblem(err, options.table, problem.line, problem.column, problem.message);
     if (!plan.problems.empty()) {
-        err << plan.problems.size() << " problems in the table: nothing written\n";
+        err << Counted(plan.problems.size(), "problem") << " in the table: nothing written\n";
         return kRowsRefused;
     }
     std::size_t values = 0;
@@ -83,7 +87,7 @@ int Import(const TableOptions& options, std::ostream& out, std::ostream& err) {
                 << ShownValue(value.after) << '\n';
         values += change.values.size();
     }
-    const std::string counted = std::to_string(values) + " values of " + std::to_string(plan.changes.size()) + " items";
+    const std::string counted = Counted(values, "value") + " of " + Counted(plan.changes.size(), "item");
     if (plan.changes.empty())
         out << "nothing to change: every item holds what the table says\n";
     else if (options.dryRun)
