@@ -20,7 +20,10 @@ const char* const kProgram = "brindlework-table: ";
 // True when the file would lie inside the folder, however either is spelled: links, letter case, "..".
 bool IsInside(const std::string& file, const std::string& folder) {
     std::error_code error;
-    const auto root = Os::FileSystemPath(folder);
+    auto root = Os::FileSystemPath(folder);
+    // MinGW's file system library finds no folder at a name ending in a separator.
+    if (root.has_relative_path() && !root.has_filename())
+        root = root.parent_path();
     for (auto at = std::filesystem::absolute(Os::FileSystemPath(file), error); !error && at.has_relative_path();
          at = at.parent_path()) {
         if (std::filesystem::equivalent(at, root, error))
