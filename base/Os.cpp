@@ -1,5 +1,7 @@
 #include "base/Os.h"
 
+#include "base/Utf8Text.h"
+
 #include <cerrno>
 
 #ifdef _WIN32
@@ -47,6 +49,30 @@ std::string CodePageText(const std::filesystem::path& path) {
 
 std::string Utf8Text(const std::string& systemText) {
     return NarrowText(WideText(systemText, CP_ACP), CP_UTF8);
+}
+
+std::string WholeUtf8Text(const std::string& systemText) {
+    return Utf8Text(systemText);
+}
+
+std::optional<std::string> SystemTextOfUtf8(const std::string& utf8) {
+    // A code page that is UTF-8 itself takes no question about characters it cannot hold.
+    if (GetACP() == CP_UTF8)
+        return utf8;
+    const std::wstring wide = WideText(utf8, CP_UTF8);
+    const int length = static_cast<int>(wide.size());
+    BOOL notHeld = FALSE;
+    const int size =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr, &notHeld);
+    if (notHeld)
+        return std::nullopt;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+void SetBinaryStandardOutput() {
+    _setmode(_fileno(stdout), _O_BINARY);
 }
 
 std::FILE* OpenForReading(const std::string& path) {
@@ -117,6 +143,16 @@ std::string CodePageText(const std::filesystem::path& path) {
 std::string Utf8Text(const std::string& systemText) {
     return systemText;
 }
+
+std::string WholeUtf8Text(const std::string& systemText) {
+    return FirstNonUtf8Byte(systemText) ? Utf8FromWindows1252(systemText) : systemText;
+}
+
+std::optional<std::string> SystemTextOfUtf8(const std::string& utf8) {
+    return utf8;
+}
+
+void SetBinaryStandardOutput() {}
 
 std::FILE* OpenForReading(const std::string& path) {
     return std::fopen(path.c_str(), "rb");

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -31,6 +32,17 @@ std::string CodePageText(const std::filesystem::path& path);
 // The system's text (a name, or words from a file) as UTF-8, for readers that take nothing else. On Windows it is
 // in the code page; elsewhere the bytes already are the locale's text and pass on as they are.
 std::string Utf8Text(const std::string& systemText);
+
+// The system's text as whole UTF-8 whatever its bytes, for a file that must be UTF-8: on Windows from the code
+// page; elsewhere the locale's UTF-8 as it is, and text that is no UTF-8 read as Windows-1252, as the editor reads it.
+std::string WholeUtf8Text(const std::string& systemText);
+
+// UTF-8 as the system's text; none when the code page cannot hold one of its characters, which would be written
+// as "?". Elsewhere than on Windows the locale's UTF-8 holds them all.
+std::optional<std::string> SystemTextOfUtf8(const std::string& utf8);
+
+// Lets standard output pass bytes unchanged: in Windows' text mode every LF written would gain a CR.
+void SetBinaryStandardOutput();
 
 // Opens an existing file for reading its bytes; null (with errno set) when it cannot. On Windows through the wide
 // functions, which take paths longer than 260 characters.

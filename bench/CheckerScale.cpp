@@ -3,9 +3,8 @@
 // Every item has a description, an icon and a few bonuses, and each wearable one its class's appearance file, so
 // the project checks clean and every check runs its whole course.
 
-#include "bench/ProjectFiles.h"
+#include "bench/GeneratedProject.h"
 #include "checker/ProjectCheck.h"
-#include "itemdata/ItemVocabulary.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,47 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kClasses = 100;
 constexpr double kGoalMs = 1000;
 constexpr double kLinearGoal = 12;
-
-std::string Bonuses(int type) {
-    if (!ItemVocabulary::AllowsBonuses(type))
-        return "";
-    if (type == 1)
-        return "Small Potion HP";
-    return "Attack+25,ResHeat+10,Defend+3";
-}
-
-// Writes the project into folder, replacing what is there; returns how many files it holds.
-int WriteProject(const fs::path& root, int items, const std::string& icon) {
-    fs::remove_all(root);
-    fs::create_directories(root / "SERVER");
-    fs::create_directories(root / "CLIENT");
-    int files = 0;
-    for (int i = 0; i < kClasses; ++i, ++files)
-        WriteFile(root / "SERVER" / (Numbered("Class", i) + ".CLS"), "");
-    const auto& types = ItemVocabulary::ItemTypes();
-    for (int i = 0; i < items; ++i) {
-        const std::string name = Numbered("Item", i);
-        const int type = i % static_cast<int>(types.size());
-        const bool worn = ItemVocabulary::NeedsAppearanceFile(type);
-        const std::string className = worn ? Numbered("Class", i % kClasses) : "ALL";
-        WriteFile(root / "SERVER" / (name + ".ITM"), "Type=" + types[static_cast<std::size_t>(type)] +
-                                                         "\r\nBonus=" + Bonuses(type) +
-                                                         "\r\nPrice=1500\r\nClass=" + className + "\r\nStack=1\r\n");
-        WriteFile(root / "CLIENT" / (name + ".ITM"),
-                  "Forged in the ember hall by a smith whose name is lost to song,\r\nits stone glows when frost "
-                  "draws near, and those who wear it walk unseen.\r\n");
-        WriteFile(root / "CLIENT" / (name + ".BMP"), icon);
-        files += 3;
-        if (worn) {
-            WriteFile(root / "CLIENT" / (className + name + ".FAP"), "");
-            ++files;
-        }
-    }
-    return files;
-}
 
 double ProcessorMs() {
     timespec now{};
@@ -83,7 +43,7 @@ struct Row {
 // The median processor time of runs whole checks, after one that warms the cache; none when a check found
 // anything, which would mean that it did not check what it should.
 std::optional<Row> Measure(const fs::path& root, int items, int runs, const std::string& icon) {
-    const int files = WriteProject(root, items, icon);
+    const int files = WriteGeneratedProject(root, items, icon);
     std::vector<double> times;
     for (int run = 0; run <= runs; ++run) {
         const double start = ProcessorMs();
@@ -125,7 +85,7 @@ int main(int argc, char** argv) {
     }
     std::printf("checker: brindlework-check's checks of a whole project, %d classes, warm cache;\n"
                 "processor time (user + system) of one check, median of %d runs after a warm-up\n",
-                kClasses, runs);
+                kGeneratedClasses, runs);
     std::printf("  items   files   processor ms\n");
     for (const Row& row : rows)
         std::printf("  %5d  %6d  %13.1f\n", row.items, row.files, row.processorMs);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Quoting.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,9 +31,3 @@ public:
 private:
     std::vector<Finding> m_findings;
 };
-
-// The text with every control character written as \xNN.
-std::string Printable(const std::string& text);
-
-// The text of a file in double quotes for a message: printable, and cut short after 40 bytes ("...").
-std::string Quoted(const std::string& text);

@@ -6,6 +6,7 @@
 #include "checker/ServerDataCheck.h"
 #include "itemdata/IconBitmap.h"
 #include "itemdata/ItemPaths.h"
+#include "itemdata/ItemRules.h"
 #include "itemdata/KeyValueFile.h"
 
 namespace {
@@ -84,12 +85,11 @@ void CheckIcon(const ProjectListing& project, const std::string& itemName, const
 
 void CheckAppearance(const ProjectListing& project, const std::string& itemName, const ServerFacts& facts,
                      const std::string& serverFile, FindingList& findings) {
-    if (!facts.className || ItemVocabulary::WearableCheck(project.root, itemName, facts.type, *facts.className).empty())
+    if (!facts.className)
         return;
-    findings.Add(serverFile, facts.typeLine, Severity::Error, "appearance-missing",
-                 "type \"" + ItemVocabulary::TypeName(facts.type) + "\" of class " + Quoted(*facts.className) +
-                     " needs the appearance file " + project.client.Relative() + *facts.className + itemName +
-                     ".FAP, which is missing: the editor sets the type back to \"Material\"");
+    if (const auto breach = ItemRules::AppearanceBreach(project.root, project.client.Relative(), itemName, facts.type,
+                                                        *facts.className))
+        findings.Add(serverFile, facts.typeLine, Severity::Error, breach->rule, breach->message);
 }
 
 } // namespace

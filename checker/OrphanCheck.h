@@ -1,7 +1,7 @@
 #pragma once
 
 #include "checker/Finding.h"
-#include "checker/ProjectListing.h"
+#include "itemdata/ProjectListing.h"
 
 #include <string>
 #include <unordered_set>

@@ -1,19 +1,20 @@
 #include "checker/ServerDataCheck.h"
 
-#include "checker/BonusCheck.h"
-#include "checker/NearestName.h"
-#include "itemdata/ItemSave.h"
+#include "itemdata/ItemRules.h"
 #include "itemdata/KeyValueLines.h"
 
 namespace {
 
 const char* const kItemKeys[] = {"Type", "Bonus", "Price", "Class", "Stack"};
 
+using ItemRules::Breach;
+
 // One key of the file: its value as the editor reads it and the line that value stands on.
 struct KeyValue {
-    std::string name;
     std::string value;
     std::optional<std::size_t> line; // none when no line holds the key
+
+    ItemRules::Key Presence() const { return line ? ItemRules::Key::Present : ItemRules::Key::Missing; }
 };
 
 class ServerDataChecker {
@@ -21,63 +22,17 @@ public:
     ServerDataChecker(const KeyValueLines& lines, const std::string& file, FindingList& findings)
         : m_store(lines), m_file(file), m_findings(findings) {}
 
-    KeyValue Read(const char* name) {
+    KeyValue Read(const char* name) const {
         const auto lines = m_store.LinesNamed(name);
         std::optional<std::size_t> line;
         if (!lines.empty())
             line = lines.front() + 1;
-        return {name, m_store.ReadValue(name), line};
+        return {m_store.ReadValue(name), line};
     }
 
-    void Error(const KeyValue& key, const char* check, const std::string& message) {
-        m_findings.Add(m_file, key.line, Severity::Error, check, message);
-    }
-
-    // "Type is missing" or "Type is empty": true when the key has a value to look at.
-    bool HasValue(const KeyValue& key, const char* check, const std::string& consequence) {
-        if (!key.value.empty())
-            return true;
-        Error(key, check, key.name + (key.line ? " is empty" : " is missing") + consequence);
-        return false;
-    }
-
-    ItemVocabulary::TypeIndex CheckType(const KeyValue& type) {
-        if (!HasValue(type, "type", ""))
-            return std::nullopt;
-        const ItemVocabulary::TypeIndex found = ItemVocabulary::FindItemType(type.value);
-        if (!found)
-            Error(type, "type",
-                  "Type " + Quoted(type.value) + " is none of the twenty item types" +
-                      DidYouMean(type.value, ItemVocabulary::ItemTypes()));
-        return found;
-    }
-
-    std::optional<std::string> CheckClass(const KeyValue& key, const std::vector<std::string>& classList) {
-        const auto found = ItemVocabulary::FindClass(classList, key.value);
-        if (found)
-            return found;
-        const std::string unknown = " is neither \"ALL\" nor one of the project's classes";
-        if (HasValue(key, "class", ":" + unknown))
-            Error(key, "class", "Class " + Quoted(key.value) + unknown + DidYouMean(key.value, classList));
-        return std::nullopt;
-    }
-
-    void CheckPrice(const KeyValue& price) {
-        std::string fixed = price.value;
-        if (FixUpPrice(fixed))
-            Error(price, "price", price.name + (price.line ? " is empty" : " is missing") + ": a save sets it to 0");
-        else if (!IsDecimalDigits(price.value))
-            Error(price, "price", "Price " + Quoted(price.value) + " is not decimal digits");
-    }
-
-    void CheckStack(const KeyValue& stack) {
-        std::string fixed = stack.value;
-        if (!HasValue(stack, "stack", ": a save sets it to 1"))
-            return;
-        if (!IsDecimalDigits(stack.value))
-            Error(stack, "stack", "Stack " + Quoted(stack.value) + " is not decimal digits");
-        else if (FixUpStack(fixed))
-            Error(stack, "stack", "Stack " + Quoted(stack.value) + " is below 1: a save sets it to 1");
+    void Report(const KeyValue& key, const std::optional<Breach>& breach) {
+        if (breach)
+            m_findings.Add(m_file, key.line, Severity::Error, breach->rule, breach->message);
     }
 
     // The editor reads and saves the first line of a key; a later line of the same key is never seen by it.
@@ -92,10 +47,6 @@ public:
     }
 
 private:
-    static bool IsDecimalDigits(const std::string& text) {
-        return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-    }
-
     const KeyValueLines& m_store;
     const std::string& m_file;
     FindingList& m_findings;
@@ -108,13 +59,19 @@ ServerFacts CheckServerData(const KeyValueLines& lines, const std::vector<std::s
     ServerDataChecker checker(lines, file, findings);
     ServerFacts facts;
     const KeyValue type = checker.Read("Type");
-    facts.type = checker.CheckType(type);
+    checker.Report(type, ItemRules::TypeBreach(type.value, type.Presence()));
+    facts.type = ItemVocabulary::FindItemType(type.value);
     facts.typeLine = type.line;
-    facts.className = checker.CheckClass(checker.Read("Class"), classList);
-    checker.CheckPrice(checker.Read("Price"));
-    checker.CheckStack(checker.Read("Stack"));
+    const KeyValue className = checker.Read("Class");
+    checker.Report(className, ItemRules::ClassBreach(className.value, classList, className.Presence()));
+    facts.className = ItemVocabulary::FindClass(classList, className.value);
+    const KeyValue price = checker.Read("Price");
+    checker.Report(price, ItemRules::PriceBreach(price.value, price.Presence()));
+    const KeyValue stack = checker.Read("Stack");
+    checker.Report(stack, ItemRules::StackBreach(stack.value, stack.Presence()));
     const KeyValue bonus = checker.Read("Bonus");
-    CheckBonuses(bonus.value, facts.type, file, bonus.line, findings);
+    for (const Breach& breach : ItemRules::BonusBreaches(bonus.value, facts.type))
+        checker.Report(bonus, breach);
     for (const char* key : kItemKeys)
         checker.CheckWrittenOnce(key);
     return facts;

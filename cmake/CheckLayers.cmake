@@ -5,6 +5,7 @@
 #   ui       -> platform, itemdata, base         the two windows, their widgets and artwork
 #   platform -> base                             the desktop's services on Qt
 #   checker  -> itemdata, base                   brindlework-check, without Qt
+#   table    -> itemdata, base                   brindlework-table, without Qt
 #   itemdata -> base                             the item files, without Qt
 #   base                                         files, file utilities and the command line, without Qt
 # Usage: cmake -DSOURCE_DIR=<project root> -P CheckLayers.cmake
@@ -13,12 +14,13 @@ set(below_app app ui platform itemdata base)
 set(below_ui ui platform itemdata base)
 set(below_platform platform base)
 set(below_checker checker itemdata base)
+set(below_table table itemdata base)
 set(below_itemdata itemdata base)
 set(below_base base)
-set(without_qt base itemdata checker)
+set(without_qt base itemdata checker table)
 
 set(faults)
-foreach(layer app ui platform checker itemdata base)
+foreach(layer app ui platform checker table itemdata base)
     file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
     foreach(source IN LISTS sources)
         file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
@@ -44,4 +46,4 @@ if(faults)
     list(JOIN faults "\n  " listed)
     message(FATAL_ERROR "The layers are broken:\n  ${listed}")
 endif()
-message(STATUS "The layers hold: every include points down from its folder, and no Qt reaches base/, itemdata/ or checker/")
+message(STATUS "The layers hold: every include points down from its folder, and no Qt reaches base/, itemdata/, checker/ or table/")

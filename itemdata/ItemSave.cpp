@@ -57,11 +57,8 @@ void CheckBeforeWriting(const EditedItem& item, const std::optional<IconCopy>& i
 
 void WriteServerData(const EditedItem& item) {
     KeyValueFile store(ServerFilePath(item.projectRoot, item.itemName));
-    store.WriteValue("Type", ItemVocabulary::TypeName(item.type));
-    store.WriteValue("Bonus", JoinBonuses(item.bonuses));
-    store.WriteValue("Price", item.price);
-    store.WriteValue("Class", item.className.value_or(std::string()));
-    store.WriteValue("Stack", item.stack);
+    for (const ServerDataValue& value : ServerDataValues(item))
+        store.WriteValue(value.key, value.text);
     store.SaveFile();
 }
 
@@ -86,6 +83,14 @@ std::optional<std::string> FixUpStack(std::string& stack) {
         return std::nullopt;
     stack = "1";
     return "Stack value is empty or less than 1, set to Stack=1";
+}
+
+std::array<ServerDataValue, 5> ServerDataValues(const EditedItem& item) {
+    return {{{"Type", ItemVocabulary::TypeName(item.type)},
+             {"Bonus", JoinBonuses(item.bonuses)},
+             {"Price", item.price},
+             {"Class", item.className.value_or(std::string())},
+             {"Stack", item.stack}}};
 }
 
 void SaveItem(const EditedItem& item, const FileSystem::CopyProgress& iconProgress) {

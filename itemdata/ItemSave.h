@@ -3,6 +3,7 @@
 #include "base/FileSystem.h"
 #include "itemdata/EditedItem.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,16 @@
 // an empty stack, or one of digits only worth less than 1 ("0", "00"), becomes "1"; any other text stays.
 std::optional<std::string> FixUpPrice(std::string& price);
 std::optional<std::string> FixUpStack(std::string& stack);
+
+// One key of the server data file as a save writes it.
+struct ServerDataValue {
+    const char* key;
+    std::string text;
+};
+
+// The five keys a save writes into the server data file, in the order it writes them (and appends the missing ones):
+// Type, Bonus, Price, Class and Stack, each spelled as the save spells it.
+std::array<ServerDataValue, 5> ServerDataValues(const EditedItem& item);
 
 // Saves the item, its price and stack already fixed up and its description the bytes to write (lines ended by
 // CR LF), in this order: writes Type, Bonus, Price, Class and Stack into the server data file through the

@@ -1,37 +1,28 @@
 #include "platform/TextCodec.h"
 
 #include "base/TextEncoding.h"
+#include "base/Utf8Text.h"
 
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <array>
-
 namespace TextCodec {
 namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five unassigned bytes keep their control codes.
-constexpr std::array<char16_t, 32> kWindows1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString FromWindows1252(const std::string& bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        text.append(code >= 0x80 && code < 0xA0 ? QChar(kWindows1252High[code - 0x80]) : QChar(char16_t(code)));
-    }
+    for (const char byte : bytes)
+        text.append(QChar(Windows1252Character(static_cast<unsigned char>(byte))));
     return text;
 }
 
 char ToWindows1252(QChar character) {
     const char16_t code = character.unicode();
-    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
-        if (kWindows1252High[i] == code)
-            return static_cast<char>(0x80 + i);
+    for (unsigned byte = 0x80; byte < 0xA0; ++byte) {
+        if (Windows1252Character(static_cast<unsigned char>(byte)) == code)
+            return static_cast<char>(byte);
     }
     return (code < 0x80 || (code >= 0xA0 && code < 0x100)) ? static_cast<char>(code) : '?';
 }

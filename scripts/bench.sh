@@ -53,4 +53,5 @@ echo
 echo
 "$build/bench/checker_scale" "$scratch/checker" 5
 echo
+cmake --build --preset bench --target table_scale >/dev/null && "$build/bench/table_scale" "$scratch" 5 && echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

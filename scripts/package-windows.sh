@@ -32,6 +32,7 @@ add() {
 
 add "$build/app/brindlework.exe" "$stage"
 [ ! -f "$build/checker/brindlework-check.exe" ] || add "$build/checker/brindlework-check.exe" "$stage"
+[ ! -f "$build/table/brindlework-table.exe" ] || add "$build/table/brindlework-table.exe" "$stage"
 add "$qt/plugins/platforms/qwindows.dll" "$stage/platforms"
 add "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles"
 
@@ -52,7 +53,12 @@ Unzip this folder anywhere and keep its files together. Quorvane starts brindlew
 folder (to make a new item) or an item's .ITM file (to edit it); a start without either only says so.
 brindlework-check.exe, where present, checks every item of a project from the command line:
     brindlework-check PROJECT_FOLDER
-The programs write nothing but the item files you save, and keep no settings.
+brindlework-table.exe, where present, writes every item of a project as one spreadsheet table (CSV,
+UTF-8) and writes an edited table back into the items, checked with the editor's rules first:
+    brindlework-table export PROJECT_FOLDER -o items.csv
+    brindlework-table import PROJECT_FOLDER items.csv --dry-run
+The programs write nothing but the item files you save or import and the tables you export, and keep no
+settings.
 
 Licence: MIT (LICENSE.txt); third-party components are under their own licences (THIRD-PARTY-NOTICES.txt).
 TEXT

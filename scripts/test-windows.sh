@@ -7,7 +7,7 @@
 #   3. drives the real brindlework.exe as a user would (scripts/check-windows-exe.sh);
 #   4. packs the zip (scripts/package-windows.sh), unzips it into an empty folder and opens the sample item with
 #      it in a fresh Wine prefix, with no Qt anywhere on the path;
-#   5. reads back the icon, the version information and the manifest of both programs, as built and as zipped
+#   5. reads back the icon, the version information and the manifest of the programs, as built and as zipped
 #      (scripts/check-windows-resources.sh), and finds the licences in the zip.
 # It fails, and says why, when a tool is missing or Wine cannot start: it never passes by leaving a part out.
 set -euo pipefail
@@ -36,12 +36,13 @@ BRINDLE_QT_WINDOWS_PREFIX="$qt" cmake --preset windows -DBRINDLE_WITH_QT=ON -DBR
 cmake --build --preset windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
-# Both programs carry what Windows shows of them: the built ones here, the zipped ones below.
+# The programs carry what Windows shows of them: the built ones here, the zipped ones below.
 check_resources() {
     scripts/check-windows-resources.sh "$1/brindlework.exe" "$version" "Brindlework item editor"
     scripts/check-windows-resources.sh "$2/brindlework-check.exe" "$version" "Brindlework project checker"
+    scripts/check-windows-resources.sh "$3/brindlework-table.exe" "$version" "Brindlework item table"
 }
-check_resources "$build/app" "$build/checker"
+check_resources "$build/app" "$build/checker" "$build/table"
 
 # Qt's offscreen platform reads fonts from one folder on Windows: the Linux build's fonts, so text is laid out as
 # in the Linux tests. Qt's and MinGW's DLLs are found through WINEPATH.
@@ -92,8 +93,11 @@ done
 checker_version=$("$wine" "$(dirname "$exe")/brindlework-check.exe" --version | tr -d '\r')
 [ "$checker_version" = "brindlework-check $version" ] ||
     wine_fail "brindlework-check --version says '$checker_version', its resources $version"
+table_version=$("$wine" "$(dirname "$exe")/brindlework-table.exe" --version | tr -d '\r')
+[ "$table_version" = "brindlework-table $version" ] ||
+    wine_fail "brindlework-table --version says '$table_version', its resources $version"
 wine_stop
-check_resources "$(dirname "$exe")" "$(dirname "$exe")"
+check_resources "$(dirname "$exe")" "$(dirname "$exe")" "$(dirname "$exe")"
 zipped=$(unzip -Z1 "$zip")
 for file in LICENSE.txt THIRD-PARTY-NOTICES.txt; do
     grep -qx "[^/]*/$file" <<<"$zipped" || wine_fail "the zip holds no $file"

@@ -1,11 +1,13 @@
-#include "checker/BonusCheck.h"
+#include "itemdata/ItemRules.h"
 
+#include "base/NearestName.h"
+#include "base/Quoting.h"
 #include "base/TextCase.h"
-#include "checker/NearestName.h"
 #include "itemdata/BonusList.h"
 
 #include <stdexcept>
 
+namespace ItemRules {
 namespace {
 
 using ItemVocabulary::DecodedBonus;
@@ -30,8 +32,7 @@ public:
     EntryCheck(const std::string& entry, ItemVocabulary::TypeIndex type)
         : m_entry(entry), m_type(type), m_dialogType(ItemVocabulary::DialogTypeIndex(type)) {}
 
-    // What is wrong with the entry, with its check's name; none when nothing is.
-    std::optional<std::pair<const char*, std::string>> Problem() const {
+    std::optional<Breach> Problem() const {
         DecodedBonus decoded;
         try {
             decoded = ItemVocabulary::Decode(m_entry);
@@ -51,11 +52,11 @@ public:
     }
 
 private:
-    std::pair<const char*, std::string> Found(const char* check, const std::string& problem) const {
-        return {check, "bonus entry " + Quoted(m_entry) + ": " + problem};
+    Breach Found(const char* rule, const std::string& problem) const {
+        return {rule, Printable("bonus entry " + Quoted(m_entry) + ": " + problem)};
     }
 
-    std::pair<const char*, std::string> UnknownKind(const DecodedBonus& decoded) const {
+    Breach UnknownKind(const DecodedBonus& decoded) const {
         // A potion kind written with "+" and a value decodes as a kind of its own that ends in "+".
         const std::string withoutPlus = decoded.kind.substr(0, decoded.kind.size() - 1);
         if (decoded.value && IndexIgnoringCase(ItemVocabulary::PotionKinds(), withoutPlus))
@@ -63,13 +64,13 @@ private:
         return Found("bonus-unknown-kind", "unknown kind" + DidYouMean(decoded.kind, AllKinds()));
     }
 
-    std::pair<const char*, std::string> NotOffered(const std::string& kind) const {
+    Breach NotOffered(const std::string& kind) const {
         if (!ItemVocabulary::AllowsBonuses(m_type))
             return Found("bonus-kind-not-offered", ItemOfType(m_type) + " takes no bonuses");
         return Found("bonus-kind-not-offered", Quoted(kind) + " is not offered for " + ItemOfType(m_type));
     }
 
-    std::optional<std::pair<const char*, std::string>> ValueProblem(const DecodedBonus& decoded, int kindIndex) const {
+    std::optional<Breach> ValueProblem(const DecodedBonus& decoded, int kindIndex) const {
         const int value = *decoded.value;
         const ItemVocabulary::ValueMode mode = ItemVocabulary::ValueModeFor(m_dialogType, kindIndex);
         if (value < 0 || value > mode.maximum)
@@ -89,17 +90,17 @@ private:
 
 } // namespace
 
-void CheckBonuses(const std::string& value, ItemVocabulary::TypeIndex type, const std::string& file,
-                  std::optional<std::size_t> line, FindingList& findings) {
-    const std::vector<std::string> entries = SplitBonuses(value);
+std::vector<Breach> BonusBreaches(const std::string& bonus, ItemVocabulary::TypeIndex type) {
+    std::vector<Breach> breaches;
+    const std::vector<std::string> entries = SplitBonuses(bonus);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].empty()) {
-            findings.Add(file, line, Severity::Error, "bonus-empty",
-                         "bonus entry " + std::to_string(i + 1) + " of " + std::to_string(entries.size()) +
-                             " is empty");
-            continue;
-        }
-        if (const auto problem = EntryCheck(entries[i], type).Problem())
-            findings.Add(file, line, Severity::Error, problem->first, problem->second);
+        if (entries[i].empty())
+            breaches.push_back({"bonus-empty", "bonus entry " + std::to_string(i + 1) + " of " +
+                                                   std::to_string(entries.size()) + " is empty"});
+        else if (auto problem = EntryCheck(entries[i], type).Problem())
+            breaches.push_back(std::move(*problem));
     }
+    return breaches;
 }
+
+} // namespace ItemRules

@@ -1,7 +1,7 @@
-#include "checker/NearestName.h"
+#include "base/NearestName.h"
 
+#include "base/Quoting.h"
 #include "base/TextCase.h"
-#include "checker/Finding.h"
 
 #include <algorithm>
 

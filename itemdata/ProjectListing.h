@@ -37,3 +37,9 @@ struct ProjectListing {
 // Lists SERVER and CLIENT of the project folder; a missing CLIENT folder lists as an empty "CLIENT". Raises FileError
 // when the project folder or one of the two cannot be read, or the project has no SERVER folder.
 ProjectListing ListProject(const std::string& projectFolder);
+
+// The class list as the editor builds it, from the SERVER folder's entries matching the class file mask.
+std::vector<std::string> ProjectClassList(const ProjectListing& project);
+
+// The SERVER folder's entries matching "*.ITM", the items' server data files, sorted by name.
+std::vector<const QuietFiles::Entry*> ServerDataFiles(const ProjectListing& project);

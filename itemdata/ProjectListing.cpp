@@ -1,10 +1,13 @@
-#include "checker/ProjectListing.h"
+#include "itemdata/ProjectListing.h"
 
 #include "base/FileError.h"
 #include "base/FileNames.h"
+#include "base/FileSystem.h"
 #include "base/Os.h"
 #include "base/TextCase.h"
+#include "itemdata/ItemVocabulary.h"
 
+#include <algorithm>
 #include <utility>
 
 FolderListing::FolderListing(std::string path, std::string relative, std::vector<QuietFiles::Entry> entries)
@@ -50,4 +53,23 @@ ProjectListing ListProject(const std::string& projectFolder) {
                             : FolderListing(project.root + "CLIENT" + Os::kPathSeparator,
                                             std::string("CLIENT") + Os::kPathSeparator, {});
     return project;
+}
+
+std::vector<std::string> ProjectClassList(const ProjectListing& project) {
+    std::vector<std::string> names;
+    for (const auto& entry : project.server.Entries()) {
+        if (FileSystem::MatchesMask(entry.name, ItemVocabulary::kClassFileMask))
+            names.push_back(StripExtension(entry.name));
+    }
+    return ItemVocabulary::ClassListOf(std::move(names));
+}
+
+std::vector<const QuietFiles::Entry*> ServerDataFiles(const ProjectListing& project) {
+    std::vector<const QuietFiles::Entry*> files;
+    for (const auto& entry : project.server.Entries()) {
+        if (FileSystem::MatchesMask(entry.name, "*.ITM"))
+            files.push_back(&entry);
+    }
+    std::sort(files.begin(), files.end(), [](const auto* a, const auto* b) { return a->name < b->name; });
+    return files;
 }
