@@ -154,6 +154,12 @@ std::string ReadFile(const std::string& path) {
     return bytes;
 }
 
+std::uintmax_t FileSize(const std::string& path) {
+    std::error_code unknownSize;
+    const std::uintmax_t size = fs::file_size(Os::FileSystemPath(StoredPath(path)), unknownSize);
+    return unknownSize ? 0 : size;
+}
+
 void CheckReadable(const std::string& path) {
     if (!FileHandle(Os::OpenForReading(StoredPath(path))))
         throw FileError::FromErrno("read", path, errno);

@@ -23,6 +23,9 @@ bool FolderExists(const std::string& path);
 // The whole file's bytes; raises FileError when it cannot be read.
 std::string ReadFile(const std::string& path);
 
+// The file's size in bytes; 0 when it cannot be known.
+std::uintmax_t FileSize(const std::string& path);
+
 // What a save does when the file's name is a link: a link to an existing file of the user's keeps pointing there
 // and that file is replaced; otherwise the link itself is replaced by the file.
 enum class AtLink { WriteItsTarget, ReplaceIt };

@@ -20,6 +20,12 @@ void ReadServerData(const std::string& serverFile, EditedItem& item) {
 }
 
 void ReadDescription(const std::string& descriptionFile, EditedItem& item) {
+    // Far beyond any item's text: shown, it would take gigabytes, and it is kept from saves unread.
+    constexpr std::uintmax_t kLargestDescription = 64u << 20;
+    if (FileSystem::FileSize(descriptionFile) > kLargestDescription)
+        throw FileError(
+            "read", descriptionFile,
+            "it is larger than 64 MiB, far more than any item's description; the editor leaves it as it is");
     std::string bytes = FileSystem::ReadFile(descriptionFile);
     if (DetectTextEncoding(bytes) == TextEncoding::Unkeepable)
         throw FileError("read", descriptionFile,

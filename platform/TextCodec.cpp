@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace TextCodec {
 namespace {
 
@@ -50,8 +52,22 @@ QString DecodeIn(const std::string& bytes, Encoding encoding) {
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-bool Holds(Encoding encoding, const QString& text) {
+bool HoldsPiece(Encoding encoding, const QString& text) {
     return DecodeIn(Encode(text, encoding), encoding) == text;
+}
+
+// Tried piece by piece, so that a long description costs a piece's copies rather than three of the whole text.
+bool Holds(Encoding encoding, const QString& text) {
+    constexpr qsizetype kPiece = 64 * 1024;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype end = std::min(text.size(), from + kPiece);
+        if (end < text.size() && text[end].isLowSurrogate())
+            --end;
+        if (!HoldsPiece(encoding, text.mid(from, end - from)))
+            return false;
+        from = end;
+    }
+    return true;
 }
 
 } // namespace
@@ -104,11 +120,6 @@ QString CharactersNotHeld(const QString& text, Encoding encoding) {
         tried.insert(character);
     }
     return notHeld;
-}
-
-std::string EncodeLines(const QStringList& lines, Encoding encoding) {
-    const QString crLf = QStringLiteral("\r\n");
-    return Encode(lines.isEmpty() ? QString() : lines.join(crLf) + crLf, encoding);
 }
 
 } // namespace TextCodec

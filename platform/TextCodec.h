@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <string>
 
@@ -28,8 +27,5 @@ std::string Encode(const QString& text, Encoding encoding);
 // The characters of text that the encoding cannot hold (written in it, each would become another, such as "?"),
 // each once, in the order they first appear; empty when it holds them all.
 QString CharactersNotHeld(const QString& text, Encoding encoding);
-
-// A text file's bytes: every line followed by CR LF, all in the encoding.
-std::string EncodeLines(const QStringList& lines, Encoding encoding);
 
 } // namespace TextCodec

@@ -11,7 +11,8 @@ build=build-bench
 
 scripts/install-deps.sh build bench
 cmake --preset bench >/dev/null
-cmake --build --preset bench --target brindlework bare_window startup_timer scale_driver checker_scale >/dev/null
+cmake --build --preset bench --target brindlework bare_window startup_timer scale_driver description_driver \
+    checker_scale ini_benchmark table_scale >/dev/null
 
 scratch="$(pwd)/$build/bench-scratch"
 rm -rf "$scratch"
@@ -41,6 +42,22 @@ export XDG_RUNTIME_DIR="$scratch/runtime"
 
 cp -r examples/Quest "$scratch/Quest"
 
+# The store's load, five reads, five writes and save of a 100,000-line server data file against reading the same
+# bytes and writing them crash-safe, medians of five repetitions of Google Benchmark's runs.
+store_ratio() {
+    local medians
+    medians=$(TMPDIR="$scratch/tmp" "$build/bench/ini_benchmark" \
+        --benchmark_filter='^(StoreLoadEditSave|PlainReadWrite)/100000$' --benchmark_repetitions=5 \
+        --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null | grep '_median"')
+    local store plain
+    store=$(echo "$medians" | awk -F, '/StoreLoadEditSave/ {print $3}')
+    plain=$(echo "$medians" | awk -F, '/PlainReadWrite/ {print $3}')
+    echo "store: a 100,000-line server data file loaded, five keys read and written, saved; wall time, median of 5 repetitions"
+    awk -v s="$store" -v p="$plain" 'BEGIN {
+        printf "  store %8.2f ms   plain read + crash-safe write %8.2f ms\n", s / 1e3, p / 1e3
+        printf "  ratio %.2f x   goal: within 1.5 x: %s\n", s / p, (s / p <= 1.5 ? "met" : "NOT MET") }'
+}
+
 echo "== Brindlework benchmark ($(git log -1 --format=%h 2>/dev/null || echo 'no commit'), Release build in $build)"
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), \
 $(awk '/MemTotal/ {printf "%.1f GiB", $2 / 1048576}' /proc/meminfo) memory; load average $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -51,7 +68,13 @@ echo
 echo
 "$build/bench/scale_driver" "$scratch/scale" 5
 echo
+echo "description: a huge description of lines of some twenty bytes in the real window, each size in a process of its own"
+"$build/bench/description_driver" "$scratch/description" 5 3
+"$build/bench/description_driver" "$scratch/description" 50 1
+echo
+store_ratio
+echo
 "$build/bench/checker_scale" "$scratch/checker" 5
 echo
-cmake --build --preset bench --target table_scale >/dev/null && "$build/bench/table_scale" "$scratch" 5 && echo
+"$build/bench/table_scale" "$scratch" 5 && echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -5,6 +5,9 @@
 
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextDocument>
+
+#include <filesystem>
 
 namespace {
 
@@ -161,4 +164,33 @@ TEST_F(HostileItemTest, CrOnlyAndMixedLineEndsKeepEveryLine) {
     EXPECT_EQ(project.Read(kServer), CrLfLines({"Type=Ring", "Note=cr", "Price=5", "Other=lf", "Stack=2", "",
                                                 "Last=none", "Bonus=", "Class="}));
     EXPECT_EQ(project.Read(kDescription), CrLfLines({"One", "Two", "Three", "", "Five", "", "Seven"}));
+}
+
+TEST_F(HostileItemTest, AManyPageDescriptionIsShownPieceByPieceAndSavedWholeWhenSaveComesFirst) {
+    std::string description;
+    for (int line = 0; line < 200000; ++line)
+        description += "Line " + std::to_string(line) + (line % 7 ? "" : " of the old tale") + "\r\n";
+    WriteItem(CrLfLines(kRing), description);
+    OpenHostile();
+    const auto& box = Child<QPlainTextEdit>("descriptionBox");
+    EXPECT_LT(box.document()->characterCount(), static_cast<int>(description.size() / 2))
+        << "the window answers before the whole description is shown";
+    Save();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_TRUE(project.Read(kDescription) == description) << "every line, none wrapped, none lost";
+}
+
+TEST_F(HostileItemTest, ADescriptionFarBeyondAnyItemsIsRefusedAtOpenAndNeverOverwritten) {
+    WriteItem(CrLfLines(kRing), "");
+    // A sparse file: its size is what counts, and the test writes no gigabytes.
+    std::filesystem::resize_file(project.Path(kDescription), std::uintmax_t{65} << 20);
+    OpenHostile();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].startsWith("Could not read \"" + Shown(kDescription) + "\": it is larger than"));
+    desktop.messages.clear();
+    Save();
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].startsWith("Could not save \"" + Shown(kDescription) + "\""));
+    EXPECT_EQ(std::filesystem::file_size(project.Path(kDescription)), std::uintmax_t{65} << 20);
+    EXPECT_EQ(project.Read(kServer), CrLfLines(kRing));
 }

@@ -78,7 +78,7 @@ private:
     void PointerMovedOverBonusList();
     void HideHoverButtons();
 
-    bool DescriptionCanBeSaved(const QStringList& lines);
+    bool DescriptionCanBeSaved(const QString& description);
     ItemVocabulary::TypeIndex SelectedType() const;
     void SelectType(ItemVocabulary::TypeIndex type);
     bool RunBonusDialog(const QString& caption);

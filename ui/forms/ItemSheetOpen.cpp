@@ -14,7 +14,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+
 #include <QListWidget>
+#include <utility>
 
 #include <algorithm>
 
@@ -46,9 +48,12 @@ void ItemSheet::ShowItem() {
     for (const std::string& bonus : m_item.bonuses)
         AddBonusEntry(bonus);
     if (m_item.description) {
-        const TextCodec::DecodedText description = TextCodec::Decode(*m_item.description);
+        TextCodec::DecodedText description = TextCodec::Decode(*m_item.description);
+        // The box holds the description from here on; the file's bytes would only double a large one.
+        m_item.description->clear();
+        m_item.description->shrink_to_fit();
         m_descriptionEncoding = description.encoding;
-        m_descriptionBox->SetText(description.text);
+        m_descriptionBox->SetText(std::move(description.text));
     }
     if (m_item.iconFile)
         ShowIcon(*m_item.iconFile);

@@ -30,8 +30,8 @@ QString EncodingName(TextCodec::Encoding encoding) {
 
 // Typed or pasted text that the description file's encoding cannot hold would be saved as "?": the user is told
 // which characters, and changes the text, before anything is written.
-bool ItemSheet::DescriptionCanBeSaved(const QStringList& lines) {
-    const QString notHeld = TextCodec::CharactersNotHeld(lines.join(QLatin1Char('\n')), m_descriptionEncoding);
+bool ItemSheet::DescriptionCanBeSaved(const QString& description) {
+    const QString notHeld = TextCodec::CharactersNotHeld(description, m_descriptionEncoding);
     if (notHeld.isEmpty())
         return true;
     QStringList characters;
@@ -47,7 +47,7 @@ bool ItemSheet::DescriptionCanBeSaved(const QStringList& lines) {
 
 void ItemSheet::Save() {
     RefuseToReplaceUnreadFiles(m_item.unreadFiles);
-    const QStringList description = m_descriptionBox->DisplayedLines();
+    const QString description = m_descriptionBox->DisplayedText();
     if (!DescriptionCanBeSaved(description))
         return;
     std::string price = m_loadedPrice.BytesFor(m_priceField->text());
@@ -60,7 +60,7 @@ void ItemSheet::Save() {
     item.price = price;
     item.stack = stack;
     item.bonuses = BonusEntries();
-    item.description = TextCodec::EncodeLines(description, m_descriptionEncoding);
+    item.description = TextCodec::Encode(description, m_descriptionEncoding);
     FileSystem::CopyProgress iconProgress;
     if (m_item.pickedPicture)
         iconProgress = m_desktop.ShowCopyProgress(this, m_nameLabel->text() + QStringLiteral(".BMP"));

@@ -1,9 +1,16 @@
 #include "ui/widgets/DescriptionBox.h"
 
+#include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -29,6 +36,83 @@ QString WithLongRunsBroken(const QString& text) {
     return broken;
 }
 
+// Tells, without laying it out, that a text of printable Latin-1 characters fits one line: the sum of their
+// advances, with room for kerning and rounding, is within the line's width. Anything else (tabs, line separators,
+// other scripts) is left to the layout.
+class OneLineWidths {
+public:
+    explicit OneLineWidths(const QFont& font) {
+        const QFontMetricsF metrics(font);
+        for (int c = 0; c < 256; ++c)
+            m_advances[c] = IsPlainLatin1(c) ? metrics.horizontalAdvance(QChar(c)) : -1;
+    }
+
+    bool SurelyFits(const QString& text, qreal lineWidth) const {
+        constexpr qreal kSlackPerCharacter = 0.5;
+        constexpr qreal kSlack = 2;
+        qreal width = kSlack;
+        for (const QChar c : text) {
+            const qreal advance = c.unicode() < 256 ? m_advances[c.unicode()] : -1;
+            if (advance < 0)
+                return false;
+            width += advance + kSlackPerCharacter;
+            if (width > lineWidth)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static bool IsPlainLatin1(int c) { return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF && c != 0xAD); }
+
+    qreal m_advances[256];
+};
+
+// CR LF and a lone CR become LF, in one pass over the text in place (QString::replace moved the rest of a large
+// text again for every thousand lines).
+void EndLinesWithLineFeeds(QString& text) {
+    QChar* const begin = text.data();
+    const QChar* const end = begin + text.size();
+    QChar* out = begin;
+    for (const QChar* in = begin; in < end; ++in) {
+        if (*in != QLatin1Char('\r')) {
+            *out++ = *in;
+            continue;
+        }
+        *out++ = QLatin1Char('\n');
+        if (in + 1 < end && in[1] == QLatin1Char('\n'))
+            ++in;
+    }
+    text.truncate(out - begin);
+}
+
+bool HasLongRun(const QString& text) {
+    int run = 0;
+    for (const QChar c : text) {
+        run = EndsRun(c) ? 0 : run + 1;
+        if (run > kLongestUnbrokenRun)
+            return true;
+    }
+    return false;
+}
+
+// A piece of text shown in one go: some milliseconds of work.
+constexpr qsizetype kPieceLength = 64 * 1024;
+// How long one turn of the event loop may show pieces before the window answers again.
+constexpr qint64 kTurnMs = 40;
+
+// Where the piece from from ends: after a line break near its length, so that no line is cut, or at its length
+// when the text has no line break there (never between the two halves of a character).
+qsizetype PieceEnd(const QString& text, qsizetype from) {
+    const qsizetype limit = std::min(text.size(), from + kPieceLength);
+    if (limit == text.size())
+        return limit;
+    const qsizetype lineBreak = text.lastIndexOf(QLatin1Char('\n'), limit - 1);
+    if (lineBreak >= from)
+        return lineBreak + 1;
+    return text[limit].isLowSurrogate() ? limit - 1 : limit;
+}
+
 } // namespace
 
 DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -43,25 +127,42 @@ DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
 }
 
-QStringList DescriptionBox::DisplayedLines() const {
+QString DescriptionBox::DisplayedText() {
+    ShowAllTextNow();
     auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
-    QStringList lines;
+    const OneLineWidths oneLine(font());
+    qreal lineWidth = -1; // the width a line may take, read from the first block laid out
+    QString lines;
+    lines.reserve(document()->characterCount() + 2 * document()->blockCount());
+    bool lastLineEmpty = false;
+    const auto append = [&lines, &lastLineEmpty](QStringView line) {
+        lines.append(line);
+        lines.append(QLatin1String("\r\n"));
+        lastLineEmpty = line.isEmpty();
+    };
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (layout)
-            layout->ensureBlockLayout(block);
         const QString text = block.text();
-        const QTextLayout* textLayout = block.layout();
-        if (!textLayout || textLayout->lineCount() == 0) {
-            lines.append(text);
+        // A block that surely fits one line needs no layout to be known as one line: laying out every block of a
+        // large description took seconds and a few hundred bytes a block.
+        if (lineWidth >= 0 && oneLine.SurelyFits(text, lineWidth)) {
+            append(text);
             continue;
         }
+        if (layout)
+            layout->ensureBlockLayout(block);
+        const QTextLayout* textLayout = block.layout();
+        if (!textLayout || textLayout->lineCount() == 0) {
+            append(text);
+            continue;
+        }
+        lineWidth = textLayout->lineAt(0).width();
         for (int i = 0; i < textLayout->lineCount(); ++i) {
             const QTextLine line = textLayout->lineAt(i);
-            lines.append(text.mid(line.textStart(), line.textLength()));
+            append(QStringView(text).mid(line.textStart(), line.textLength()));
         }
     }
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
+    if (lastLineEmpty)
+        lines.chop(2);
     return lines;
 }
 
@@ -70,9 +171,49 @@ void DescriptionBox::SetLines(const QStringList& lines) {
 }
 
 void DescriptionBox::SetText(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(WithLongRunsBroken(text));
+    EndLinesWithLineFeeds(text);
+    if (HasLongRun(text))
+        text = WithLongRunsBroken(text);
+    m_unshown.clear();
+    m_unshownFrom = 0;
+    if (text.size() <= kPieceLength) {
+        setPlainText(text);
+        return;
+    }
+    // A description far longer than any real one would freeze the window for seconds: its first piece is shown
+    // at once and the rest piece by piece in the turns of the event loop that follow.
+    const qsizetype first = PieceEnd(text, 0);
+    setPlainText(text.left(first));
+    setUndoRedoEnabled(false);
+    m_unshown = std::move(text);
+    m_unshownFrom = first;
+    QTimer::singleShot(0, this, &DescriptionBox::ShowMoreText);
+}
+
+void DescriptionBox::ShowMoreText() {
+    QElapsedTimer turn;
+    turn.start();
+    while (m_unshownFrom < m_unshown.size() && !turn.hasExpired(kTurnMs))
+        ShowPiece(PieceEnd(m_unshown, m_unshownFrom));
+    if (m_unshownFrom < m_unshown.size())
+        QTimer::singleShot(0, this, &DescriptionBox::ShowMoreText);
+}
+
+void DescriptionBox::ShowAllTextNow() {
+    if (m_unshownFrom < m_unshown.size())
+        ShowPiece(m_unshown.size());
+}
+
+void DescriptionBox::ShowPiece(qsizetype end) {
+    QTextCursor atEnd(document());
+    atEnd.movePosition(QTextCursor::End);
+    atEnd.insertText(QStringView(m_unshown).mid(m_unshownFrom, end - m_unshownFrom).toString());
+    m_unshownFrom = end;
+    if (m_unshownFrom < m_unshown.size())
+        return;
+    m_unshown = QString();
+    m_unshownFrom = 0;
+    setUndoRedoEnabled(true);
 }
 
 bool DescriptionBox::canInsertFromMimeData(const QMimeData* source) const {

@@ -10,16 +10,17 @@ class DescriptionBox : public QPlainTextEdit {
 public:
     explicit DescriptionBox(QWidget* parent);
 
-    // The lines as the box displays them: every wrapped piece is a line of its own, keeping the blank at which it
-    // was wrapped at its end; an empty last line is left out.
-    QStringList DisplayedLines() const;
+    // The lines as the box displays them, each ended by CR LF: every wrapped piece is a line of its own, keeping
+    // the blank at which it was wrapped at its end; an empty last line is left out. Text still on its way into the
+    // box is shown first.
+    QString DisplayedText();
 
     void SetLines(const QStringList& lines);
 
     // Shows the text, whose lines end in CR LF, a lone CR or a lone LF; a final line end leaves an empty last line.
     // A run of more than 256 characters without a blank is ended by a line break first: it cannot fit one line of
     // the box anyway, and Qt's wrapping of such a run takes time that grows with its square (a 16 MiB run would
-    // take hours).
+    // take hours). A text of many pages is shown over the next turns of the event loop, its first page at once.
     void SetText(QString text);
 
 protected:
@@ -27,4 +28,13 @@ protected:
     // crashes on clipboard data that holds nothing).
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void ShowMoreText();
+    void ShowAllTextNow();
+    // Appends the unshown text up to end at the end of the box.
+    void ShowPiece(qsizetype end);
+
+    QString m_unshown; // the text still to show from m_unshownFrom on
+    qsizetype m_unshownFrom = 0;
 };
