@@ -1,21 +1,30 @@
 #include "platform/InstanceGuard.h"
 
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
 #include <QThread>
 
 #ifdef Q_OS_WIN
+#include <QWinEventNotifier>
+
 #include <windows.h>
+#else
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace {
 
-constexpr char kShowRequest[] = "show\n";
 constexpr int kAnswerWaitMs = 2000;
 constexpr int kConnectAttempts = 10;
 
-// The channel: a socket file in the user's own folder; on Windows a named pipe, whose names the whole machine
-// shares, so the user's session is part of its name.
+// The channel: a named pipe in the user's own folder; on Windows a named event, whose names the user's session
+// shares, so the session is part of its name.
 QString ChannelName(const QString& instance) {
     const QString name = InstanceFileName(instance);
 #ifdef Q_OS_WIN
@@ -27,54 +36,98 @@ QString ChannelName(const QString& instance) {
 #endif
 }
 
-// Lets the instance at the channel's other end take the foreground, as the desktop allows only the program the
-// user works in to hand it over.
-void LetServerTakeTheForeground([[maybe_unused]] const QLocalSocket& socket) {
-#ifdef Q_OS_WIN
-    ULONG serverProcess = 0;
-    if (GetNamedPipeServerProcessId(reinterpret_cast<HANDLE>(socket.socketDescriptor()), &serverProcess))
-        AllowSetForegroundWindow(serverProcess);
-#endif
-}
-
 } // namespace
 
 InstanceGuard::InstanceGuard(const QString& name) : m_channelName(ChannelName(name)), m_lock(name) {}
-
-InstanceGuard::~InstanceGuard() {
-    m_server.reset();
-}
 
 bool InstanceGuard::TakeLock() {
     return m_lock.TryLock();
 }
 
-void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
-    QLocalServer::removeServer(m_channelName);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this, showRequested] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            showRequested();
-        }
-    });
-    m_server->listen(m_channelName);
-}
-
 bool InstanceGuard::AskFirstInstanceToShow() {
     // The first instance may still be starting: give it a moment to open its channel.
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
-        QLocalSocket socket;
-        socket.connectToServer(m_channelName);
-        if (socket.waitForConnected(kAnswerWaitMs / kConnectAttempts)) {
-            LetServerTakeTheForeground(socket);
-            socket.write(kShowRequest);
-            socket.waitForBytesWritten(kAnswerWaitMs);
-            socket.disconnectFromServer();
+        if (SendShowRequest())
             return true;
-        }
         QThread::msleep(kAnswerWaitMs / kConnectAttempts);
     }
     return false;
 }
+
+#ifdef Q_OS_WIN
+
+InstanceGuard::~InstanceGuard() {
+    m_notifier.reset();
+    if (m_showEvent)
+        CloseHandle(m_showEvent);
+}
+
+void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
+    m_showRequested = std::move(showRequested);
+    // Reset by each wait that sees it set: requests that come together show the window once.
+    m_showEvent = CreateEventW(nullptr, FALSE, FALSE, reinterpret_cast<const wchar_t*>(m_channelName.utf16()));
+    if (!m_showEvent)
+        return;
+    m_notifier = std::make_unique<QWinEventNotifier>(m_showEvent);
+    QObject::connect(m_notifier.get(), &QWinEventNotifier::activated, m_notifier.get(), [this] { m_showRequested(); });
+}
+
+bool InstanceGuard::SendShowRequest() {
+    HANDLE showEvent = OpenEventW(EVENT_MODIFY_STATE, FALSE, reinterpret_cast<const wchar_t*>(m_channelName.utf16()));
+    if (!showEvent)
+        return false;
+    // The first instance's process is not known here; the permission lasts only until the next input.
+    AllowSetForegroundWindow(ASFW_ANY);
+    const bool sent = SetEvent(showEvent);
+    CloseHandle(showEvent);
+    return sent;
+}
+
+#else
+
+InstanceGuard::~InstanceGuard() {
+    m_notifier.reset();
+    if (m_keepOpen >= 0)
+        ::close(m_keepOpen);
+    if (m_channel < 0)
+        return;
+    ::close(m_channel);
+    ::unlink(QFile::encodeName(m_channelName).constData());
+}
+
+void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
+    m_showRequested = std::move(showRequested);
+    // Whatever a killed instance left at the name goes: this instance holds the lock now.
+    const QByteArray path = QFile::encodeName(m_channelName);
+    ::unlink(path.constData());
+    if (::mkfifo(path.constData(), S_IRUSR | S_IWUSR) != 0)
+        return;
+    m_channel = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (m_channel < 0)
+        return;
+    m_keepOpen = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    m_notifier = std::make_unique<QSocketNotifier>(m_channel, QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
+        char requests[256];
+        bool asked = false;
+        while (::read(m_channel, requests, sizeof requests) > 0)
+            asked = true;
+        if (asked)
+            m_showRequested();
+    });
+}
+
+bool InstanceGuard::SendShowRequest() {
+    // Refused while no instance reads the pipe; never a link or a plain file put at its name.
+    const int channel =
+        ::open(QFile::encodeName(m_channelName).constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (channel < 0)
+        return false;
+    struct stat status {};
+    const bool isPipe = ::fstat(channel, &status) == 0 && S_ISFIFO(status.st_mode);
+    const bool sent = isPipe && ::write(channel, "show\n", 5) == 5;
+    ::close(channel);
+    return sent;
+}
+
+#endif

@@ -2,19 +2,28 @@
 
 #include "platform/InstanceLock.h"
 
-#include <QLocalServer>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
+#ifdef Q_OS_WIN
+class QWinEventNotifier;
+#else
+class QSocketNotifier;
+#endif
+
 // The named lock that lets only one editor run at a time, and the channel through which a second start asks the
 // first to show its window. A lock left behind by a crashed or killed instance never stops the next start, and
-// another user's editor on the same machine never meets this user's.
+// another user's editor on the same machine never meets this user's. The channel is the kernel's own (a named
+// event on Windows, a named pipe elsewhere): a local socket brought in the network library and nine more
+// libraries, loaded at every start.
 class InstanceGuard {
 public:
     explicit InstanceGuard(const QString& name);
     ~InstanceGuard();
+    InstanceGuard(const InstanceGuard&) = delete;
+    InstanceGuard& operator=(const InstanceGuard&) = delete;
 
     // Takes the lock; false when another instance holds it or the lock cannot be made.
     bool TakeLock();
@@ -27,7 +36,19 @@ public:
     bool AskFirstInstanceToShow();
 
 private:
+    // One attempt of AskFirstInstanceToShow.
+    bool SendShowRequest();
+
     QString m_channelName;
     InstanceLock m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    std::function<void()> m_showRequested;
+#ifdef Q_OS_WIN
+    void* m_showEvent = nullptr;
+    std::unique_ptr<QWinEventNotifier> m_notifier;
+#else
+    int m_channel = -1;
+    // The channel held open for writing too, so that it never reads as ended when the last start lets go of it.
+    int m_keepOpen = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+#endif
 };

@@ -24,7 +24,7 @@ QString ResourceName(const QString& picture, qreal scale) {
 }
 
 // A width and a height, then the pixel rows; see sheet_artwork_baker. A null image when missing or damaged.
-QImage ImageFromResource(const QString& path, qreal scale) {
+QImage ImageFromResource(const QString& path, qreal scale, QImage::Format format = QImage::Format_RGB32) {
     const QResource resource(path);
     // Stored uncompressed, the bytes are the program's own: nothing is copied here.
     const QByteArray bytes = resource.uncompressedData();
@@ -35,7 +35,7 @@ QImage ImageFromResource(const QString& path, qreal scale) {
         bytes.size() != static_cast<qsizetype>(sizeof size) + qsizetype(size[0]) * size[1] * 4)
         return QImage();
     const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData() + sizeof size);
-    const QImage view(pixels, size[0], size[1], size[0] * 4, QImage::Format_RGB32);
+    const QImage view(pixels, size[0], size[1], size[0] * 4, format);
     // The image may keep pointing into the program only where the pixels lie there, aligned as QImage needs.
     const bool inProgram = resource.compressionAlgorithm() == QResource::NoCompression &&
                            reinterpret_cast<std::uintptr_t>(pixels) % alignof(std::uint32_t) == 0;
@@ -58,8 +58,10 @@ QPixmap LitCaptionButton(int index, qreal scale) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int side : {16, 20, 24, 32, 40, 48, 64})
-        icon.addFile(QStringLiteral(":/artwork/ProgramIcon%1.png").arg(side), QSize(side, side));
+    for (const int side : {16, 20, 24, 32, 40, 48, 64}) {
+        const QString name = QStringLiteral(":/artwork/ProgramIcon%1.argb32").arg(side);
+        icon.addPixmap(QPixmap::fromImage(ImageFromResource(name, 1.0, QImage::Format_ARGB32_Premultiplied)));
+    }
     return icon;
 }
 

@@ -5,8 +5,9 @@
 // followed by the Format_RGB32 pixel rows. Painting the sheet at every start took longer than the rest of the
 // editor's start-up.
 //
-// It also paints the program's icon at every size a desktop asks for: brindlework.ico for Windows, and
-// ProgramIcon<size>.png for the window icon and the Linux desktop's icon theme.
+// It also paints the program's icon at every size a desktop asks for: brindlework.ico for Windows,
+// ProgramIcon<size>.png for the Linux desktop's icon theme, and ProgramIcon<size>.argb32 up to 64 pixels for the
+// window icon, raw as the sheet but in Format_ARGB32_Premultiplied.
 //
 // Usage: sheet_artwork_baker OUTPUT_FOLDER   (with QT_QPA_PLATFORM=offscreen where there is no display)
 
@@ -25,8 +26,8 @@
 
 namespace {
 
-bool WriteImage(const QString& path, const QImage& image) {
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+bool WriteImage(const QString& path, const QImage& image, QImage::Format format = QImage::Format_RGB32) {
+    const QImage pixels = image.convertToFormat(format);
     const std::int32_t size[] = {pixels.width(), pixels.height()};
     const qint64 pixelBytes = pixels.sizeInBytes();
     QFile file(path);
@@ -61,7 +62,11 @@ bool BakeProgramIcon(const QDir& folder) {
     std::vector<QImage> pictures;
     for (const int side : {16, 20, 24, 32, 40, 48, 64, 256}) {
         pictures.push_back(ProgramIcon(side));
-        if (!pictures.back().save(folder.filePath(QStringLiteral("ProgramIcon%1.png").arg(side))))
+        const QString name = QStringLiteral("ProgramIcon%1").arg(side);
+        if (!pictures.back().save(folder.filePath(name + QStringLiteral(".png"))))
+            return false;
+        if (side <= 64 && !WriteImage(folder.filePath(name + QStringLiteral(".argb32")), pictures.back(),
+                                      QImage::Format_ARGB32_Premultiplied))
             return false;
     }
     const QByteArray icoFile = ProgramIconFile(pictures);
