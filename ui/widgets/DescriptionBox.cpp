@@ -174,46 +174,47 @@ void DescriptionBox::SetText(QString text) {
     EndLinesWithLineFeeds(text);
     if (HasLongRun(text))
         text = WithLongRunsBroken(text);
-    m_unshown.clear();
-    m_unshownFrom = 0;
+    m_unshownPieces.clear();
+    setUndoRedoEnabled(true);
     if (text.size() <= kPieceLength) {
         setPlainText(text);
         return;
     }
     // A description far longer than any real one would freeze the window for seconds: its first piece is shown
-    // at once and the rest piece by piece in the turns of the event loop that follow.
-    const qsizetype first = PieceEnd(text, 0);
-    setPlainText(text.left(first));
+    // at once and the rest piece by piece in the turns of the event loop that follow. Each piece is let go once
+    // shown, so that the text is not held twice, in the pieces and in the box.
+    QStringList pieces;
+    for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
+        end = PieceEnd(text, from);
+        pieces.append(text.mid(from, end - from));
+    }
+    text = QString();
+    setPlainText(pieces.takeFirst());
     setUndoRedoEnabled(false);
-    m_unshown = std::move(text);
-    m_unshownFrom = first;
+    m_unshownPieces = std::move(pieces);
     QTimer::singleShot(0, this, &DescriptionBox::ShowMoreText);
 }
 
 void DescriptionBox::ShowMoreText() {
     QElapsedTimer turn;
     turn.start();
-    while (m_unshownFrom < m_unshown.size() && !turn.hasExpired(kTurnMs))
-        ShowPiece(PieceEnd(m_unshown, m_unshownFrom));
-    if (m_unshownFrom < m_unshown.size())
+    while (!m_unshownPieces.isEmpty() && !turn.hasExpired(kTurnMs))
+        ShowNextPiece();
+    if (!m_unshownPieces.isEmpty())
         QTimer::singleShot(0, this, &DescriptionBox::ShowMoreText);
 }
 
 void DescriptionBox::ShowAllTextNow() {
-    if (m_unshownFrom < m_unshown.size())
-        ShowPiece(m_unshown.size());
+    while (!m_unshownPieces.isEmpty())
+        ShowNextPiece();
 }
 
-void DescriptionBox::ShowPiece(qsizetype end) {
+void DescriptionBox::ShowNextPiece() {
     QTextCursor atEnd(document());
     atEnd.movePosition(QTextCursor::End);
-    atEnd.insertText(QStringView(m_unshown).mid(m_unshownFrom, end - m_unshownFrom).toString());
-    m_unshownFrom = end;
-    if (m_unshownFrom < m_unshown.size())
-        return;
-    m_unshown = QString();
-    m_unshownFrom = 0;
-    setUndoRedoEnabled(true);
+    atEnd.insertText(m_unshownPieces.takeFirst());
+    if (m_unshownPieces.isEmpty())
+        setUndoRedoEnabled(true);
 }
 
 bool DescriptionBox::canInsertFromMimeData(const QMimeData* source) const {

@@ -32,9 +32,8 @@ protected:
 private:
     void ShowMoreText();
     void ShowAllTextNow();
-    // Appends the unshown text up to end at the end of the box.
-    void ShowPiece(qsizetype end);
+    // Appends the first unshown piece at the end of the box.
+    void ShowNextPiece();
 
-    QString m_unshown; // the text still to show from m_unshownFrom on
-    qsizetype m_unshownFrom = 0;
+    QStringList m_unshownPieces; // the text still to show, in order
 };
