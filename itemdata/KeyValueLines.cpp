@@ -1,18 +1,13 @@
 #include "itemdata/KeyValueLines.h"
 
 #include "base/TextCase.h"
+#include "itemdata/LineScan.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
 namespace {
-
-// The first c at or after from, or end; a library search, which looks at many bytes at once.
-const char* Next(const char* from, const char* end, char c) {
-    const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
-    return found ? static_cast<const char*>(found) : end;
-}
 
 // Eight bytes of a name with "a" to "z" made "A" to "Z" at once; other bytes, those of 128 and up among them,
 // stay as they are.
@@ -38,17 +33,42 @@ std::uint64_t Word(const char* bytes, std::size_t count) {
     return word;
 }
 
-// The line's name folded to one letter case, hashed eight bytes at a time; lines whose names match ignoring case
-// hash alike. Every line of a large file passes through here, so it stays free of calls.
+std::uint64_t HashRound(std::uint64_t hash, std::uint64_t word) {
+    hash = (hash ^ UpperCaseWord(word)) * 0xFF51AFD7ED558CCDull;
+    return hash ^ (hash >> 29);
+}
+
+// The high half is folded into the low one, which picks the slot.
+std::uint64_t FinishHash(std::uint64_t hash) {
+    return hash ^ (hash >> 32);
+}
+
+// A name folded to one letter case, hashed eight bytes at a time; names that match ignoring case hash alike.
 std::uint64_t NameHash(std::string_view name) {
     std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ name.size();
-    for (std::size_t at = 0; at < name.size(); at += 8) {
-        hash = (hash ^ UpperCaseWord(Word(name.data() + at, std::min<std::size_t>(8, name.size() - at)))) *
-               0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 29;
+    for (std::size_t at = 0; at < name.size(); at += 8)
+        hash = HashRound(hash, Word(name.data() + at, std::min<std::size_t>(8, name.size() - at)));
+    return FinishHash(hash);
+}
+
+// NameHash of the name of length bytes at start in text. Every line of a large file passes through here: the
+// last word is read whole where the text goes on past it, and its bytes beyond the name masked off (the first
+// byte is the lowest, as on every little-endian machine the editor is built for).
+std::uint64_t NameHashInText(std::string_view text, std::size_t start, std::size_t length) {
+    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ length;
+    for (std::size_t at = 0; at < length; at += 8) {
+        const std::size_t count = std::min<std::size_t>(8, length - at);
+        std::uint64_t word;
+        if (start + at + 8 <= text.size()) {
+            std::memcpy(&word, text.data() + start + at, 8);
+            if (count < 8)
+                word &= (std::uint64_t{1} << (8 * count)) - 1;
+        } else {
+            word = Word(text.data() + start + at, count);
+        }
+        hash = HashRound(hash, word);
     }
-    // The high half is folded into the low one, which picks the slot.
-    return hash ^ (hash >> 32);
+    return FinishHash(hash);
 }
 
 std::uint32_t Tag(std::uint64_t hash) {
@@ -91,27 +111,6 @@ bool IsNamed(std::string_view line, const std::string& name) {
     return true;
 }
 
-// Finds where each line ends, the lines taken in order. The next CR and the next LF are each searched once, so a
-// file ended by one kind only stays one pass.
-class LineEndFinder {
-public:
-    LineEndFinder(const char* begin, const char* end) : m_end(end), m_nextCr(begin), m_nextLf(begin) {}
-
-    // The end of the line that starts at start, before its CR LF, CR or LF.
-    const char* LineEnd(const char* start) {
-        if (m_nextLf <= start)
-            m_nextLf = Next(start, m_end, '\n');
-        if (m_nextCr <= start)
-            m_nextCr = Next(start, m_end, '\r');
-        return std::min(m_nextCr, m_nextLf);
-    }
-
-private:
-    const char* m_end;
-    const char* m_nextCr;
-    const char* m_nextLf;
-};
-
 } // namespace
 
 KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
@@ -128,23 +127,18 @@ KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
     const auto enter = [this](const NamedLine& line) {
         Index(line.line, View(line.line).substr(0, line.nameLength), line.hash);
     };
-    const char* const begin = m_text.data();
-    const char* const end = begin + m_text.size();
-    LineEndFinder finder(begin, end);
-    for (const char* start = begin; start < end;) {
-        const char* const lineEnd = finder.LineEnd(start);
-        std::string_view name;
-        if (NameOf(std::string_view(start, static_cast<std::size_t>(lineEnd - start)), name)) {
+    const std::string_view bytes(m_text);
+    ScanLines(bytes, [&](const ScannedLine& line) {
+        if (line.nameEnd != ScannedLine::kNoName) {
             NamedLine& slot = pending[named++ % kAhead];
             if (named > kAhead)
                 enter(slot);
-            slot = {m_lines.size(), name.size(), NameHash(name)};
+            const std::size_t nameLength = line.nameEnd - line.start;
+            slot = {m_lines.size(), nameLength, NameHashInText(bytes, line.start, nameLength)};
             PrefetchForWriting(&m_firstLines[slot.hash & (m_firstLines.size() - 1)]);
         }
-        m_lines.emplace_back(static_cast<std::size_t>(start - begin), static_cast<std::size_t>(lineEnd - begin));
-        const bool crLf = lineEnd + 1 < end && lineEnd[0] == '\r' && lineEnd[1] == '\n';
-        start = lineEnd + (crLf ? 2 : 1);
-    }
+        m_lines.emplace_back(line.start, line.end);
+    });
     for (std::size_t i = named > kAhead ? named - kAhead : 0; i < named; ++i)
         enter(pending[i % kAhead]);
 }

@@ -1,4 +1,5 @@
 #include "itemdata/KeyValueLines.h"
+#include "tests/support/TextLines.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,22 @@ TEST(KeyValueLinesReading, EveryLineEndConventionSplitsTheSame) {
     EXPECT_EQ(LinesOf("a\nb\n"), ab);
     EXPECT_EQ(LinesOf("a\rb\r"), ab);
     EXPECT_EQ(LinesOf("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+}
+
+TEST(KeyValueLinesReading, LineEndsAndNamesAreFoundWhereverTheyFallInTheText) {
+    // The text is read in pieces of sixteen bytes: every line end and "=" is tried at every place around a piece's
+    // edge, against the plain splitter.
+    for (std::size_t pad = 0; pad < 20; ++pad) {
+        for (const char* end : {"\r\n", "\r", "\n"}) {
+            const std::string text =
+                std::string(pad, 'k') + "=v=w" + end + "Key" + std::string(pad % 7, 'e') + "=" + end + end + "last";
+            const KeyValueLines store(text);
+            EXPECT_EQ(store.Lines(), SplitLines(text)) << pad;
+            EXPECT_EQ(store.ReadValue(std::string(pad, 'K')), "v=w") << pad;
+            EXPECT_EQ(store.ReadValue("key" + std::string(pad % 7, 'E')), "") << pad;
+            EXPECT_EQ(store.LinesNamed("KEY" + std::string(pad % 7, 'e')).size(), 1u) << pad;
+        }
+    }
 }
 
 TEST(KeyValueLinesReading, EmptyLinesCountButAFinalLineEndAddsNone) {

@@ -36,9 +36,9 @@ QString WithLongRunsBroken(const QString& text) {
     return broken;
 }
 
-// Tells, without laying it out, that a text of printable Latin-1 characters fits one line: the sum of their
-// advances, with room for kerning and rounding, is within the line's width. Anything else (tabs, line separators,
-// other scripts) is left to the layout.
+// Tells, without laying it out, that a line of printable Latin-1 characters fits the box: the sum of their
+// advances, with room for kerning and rounding, is within the line's width. Anything else (tabs, other scripts)
+// is left to the layout.
 class OneLineWidths {
 public:
     explicit OneLineWidths(const QFont& font) {
@@ -47,11 +47,16 @@ public:
             m_advances[c] = IsPlainLatin1(c) ? metrics.horizontalAdvance(QChar(c)) : -1;
     }
 
-    bool SurelyFits(const QString& text, qreal lineWidth) const {
+    // Each line of the text, the lines ended by line separators, surely fits.
+    bool SurelyFitsEachLine(const QString& text, qreal lineWidth) const {
         constexpr qreal kSlackPerCharacter = 0.5;
         constexpr qreal kSlack = 2;
         qreal width = kSlack;
         for (const QChar c : text) {
+            if (c == QChar::LineSeparator) {
+                width = kSlack;
+                continue;
+            }
             const qreal advance = c.unicode() < 256 ? m_advances[c.unicode()] : -1;
             if (advance < 0)
                 return false;
@@ -94,6 +99,21 @@ bool HasLongRun(const QString& text) {
             return true;
     }
     return false;
+}
+
+// Lines of a long description joined into one paragraph by line separators: the box shows and saves them as the
+// same lines, and a paragraph costs Qt's document some two hundred bytes.
+constexpr int kLinesPerParagraph = 64;
+
+// The piece with all but every kLinesPerParagraph-th of its line breaks made line separators; the break that
+// ends the piece stays, so that no paragraph runs on into the next piece.
+QString GroupedLines(QString piece) {
+    int lines = 0;
+    for (qsizetype i = 0; i + 1 < piece.size(); ++i) {
+        if (piece[i] == QLatin1Char('\n') && ++lines % kLinesPerParagraph != 0)
+            piece[i] = QChar::LineSeparator;
+    }
+    return piece;
 }
 
 // A piece of text shown in one go: some milliseconds of work.
@@ -142,10 +162,11 @@ QString DescriptionBox::DisplayedText() {
     };
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
-        // A block that surely fits one line needs no layout to be known as one line: laying out every block of a
+        // A block whose lines surely fit needs no layout to be known as those lines: laying out every block of a
         // large description took seconds and a few hundred bytes a block.
-        if (lineWidth >= 0 && oneLine.SurelyFits(text, lineWidth)) {
-            append(text);
+        if (lineWidth >= 0 && oneLine.SurelyFitsEachLine(text, lineWidth)) {
+            for (const QStringView line : QStringView(text).split(QChar::LineSeparator))
+                append(line);
             continue;
         }
         if (layout)
@@ -158,7 +179,11 @@ QString DescriptionBox::DisplayedText() {
         lineWidth = textLayout->lineAt(0).width();
         for (int i = 0; i < textLayout->lineCount(); ++i) {
             const QTextLine line = textLayout->lineAt(i);
-            append(QStringView(text).mid(line.textStart(), line.textLength()));
+            QStringView shown = QStringView(text).mid(line.textStart(), line.textLength());
+            // A line ended by a line separator shows no character for it.
+            if (shown.endsWith(QChar::LineSeparator))
+                shown.chop(1);
+            append(shown);
         }
     }
     if (lastLineEmpty)
@@ -186,7 +211,7 @@ void DescriptionBox::SetText(QString text) {
     QStringList pieces;
     for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
         end = PieceEnd(text, from);
-        pieces.append(text.mid(from, end - from));
+        pieces.append(GroupedLines(text.mid(from, end - from)));
     }
     text = QString();
     setPlainText(pieces.takeFirst());
