@@ -172,6 +172,20 @@ TEST_F(ItemSheetTest, ALongDescriptionLineIsSavedAsItsWrappedPieces) {
     EXPECT_EQ(saved.find(" \r\n") != std::string::npos, true) << "the blank at a wrap stays at the piece's end";
 }
 
+TEST_F(ItemSheetTest, ALineBreakTypedWithShiftEnterIsSavedAsTheLineEndItShows) {
+    project.Write("Quest/CLIENT/RubyRing.ITM", "Red stone\r\n");
+    OpenItem("RubyRing.ITM");
+    auto& description = Child<QPlainTextEdit>("descriptionBox");
+    description.setFocus();
+    description.moveCursor(QTextCursor::Start);
+    description.moveCursor(QTextCursor::EndOfBlock);
+    QTest::keyClick(&description, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(&description, QStringLiteral("gem"));
+    ClickCommand("saveButton");
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_EQ(project.Read("Quest/CLIENT/RubyRing.ITM"), "Red stone\r\ngem\r\n");
+}
+
 TEST_F(ItemSheetTest, AWindowsDescriptionIsSavedBackByteForByte) {
     const std::string windows = "Caf\xE9 du \x93Roi\x94 \x80 5\r\nSecond line\r\n";
     project.Write("Quest/CLIENT/RubyRing.ITM", windows);
