@@ -4,6 +4,7 @@
 #include "base/FileSystem.h"
 #include "base/TextEncoding.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -20,6 +21,9 @@ KeyValueLines ServerDataLines(std::string bytes, const std::string& fileName) {
     // Lines and keys are single bytes to the store: UTF-16 text would be cut and rewritten into garbage.
     if (DetectTextEncoding(bytes) != TextEncoding::CodePage)
         throw FileError("read", fileName, "it is UTF-16 text, which the editor does not change");
+    // The store's places in the text are 32-bit.
+    if (bytes.size() >= (std::uint64_t{4} << 30) - 1)
+        throw FileError("read", fileName, "it is 4 GiB or larger, far more than any server data file");
     return KeyValueLines(std::move(bytes));
 }
 

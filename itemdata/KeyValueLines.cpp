@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -114,6 +115,8 @@ bool IsNamed(std::string_view line, const std::string& name) {
 } // namespace
 
 KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
+    if (m_text.size() >= kWrittenLine)
+        throw std::length_error("the text is 4 GiB or larger");
     // Room for lines of some thirty bytes and an index for names of lines twice as long, the common lengths; the
     // index grows when there are more.
     m_lines.reserve(m_text.size() / 32 + 1);
@@ -145,7 +148,7 @@ KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
 
 std::string_view KeyValueLines::View(std::size_t index) const {
     const Place& place = m_lines[index];
-    if (place.start == kMissing)
+    if (place.Written())
         return m_written[place.end];
     return std::string_view(m_text.data() + place.start, place.end - place.start);
 }
@@ -160,10 +163,10 @@ void KeyValueLines::WriteValue(const std::string& name, const std::string& value
     m_written.push_back(name + "=" + value);
     // A replaced line keeps its name, and with it its place in the index; an appended one may bring a new name.
     if (index != kMissing) {
-        m_lines[index] = Place(kMissing, m_written.size() - 1);
+        m_lines[index] = Place(kWrittenLine, m_written.size() - 1);
         return;
     }
-    m_lines.emplace_back(kMissing, m_written.size() - 1);
+    m_lines.emplace_back(kWrittenLine, m_written.size() - 1);
     Index(m_lines.size() - 1);
 }
 
@@ -270,8 +273,9 @@ void KeyValueLines::WriteText(const std::function<void(const char*, std::size_t)
             write(m_text.data() + runStart, runEnd - runStart);
         runStart = runEnd = 0;
     };
-    for (const Place& place : m_lines) {
-        if (place.start == kMissing) {
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const Place& place = m_lines[i];
+        if (place.Written()) {
             writeRun();
             write(m_written[place.end].data(), m_written[place.end].size());
             write(kLineEnd, 2);
@@ -282,7 +286,7 @@ void KeyValueLines::WriteText(const std::function<void(const char*, std::size_t)
             runStart = place.start;
         }
         runEnd = place.end;
-        if (place.end + 1 < m_text.size() && m_text[place.end] == '\r' && m_text[place.end + 1] == '\n') {
+        if (EndsInCrLf(i)) {
             runEnd += 2;
         } else {
             writeRun();
@@ -290,4 +294,14 @@ void KeyValueLines::WriteText(const std::function<void(const char*, std::size_t)
         }
     }
     writeRun();
+}
+
+bool KeyValueLines::EndsInCrLf(std::size_t line) const {
+    // Only CR LF takes two bytes: where the next line read starts two bytes on, the text need not be looked at.
+    const std::size_t end = m_lines[line].end;
+    if (line + 1 == m_lines.size())
+        return m_text.size() == end + 2;
+    if (!m_lines[line + 1].Written())
+        return m_lines[line + 1].start == end + 2;
+    return end + 1 < m_text.size() && m_text[end] == '\r' && m_text[end + 1] == '\n';
 }

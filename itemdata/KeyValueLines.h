@@ -14,9 +14,9 @@
 // read back from a file.
 class KeyValueLines {
 public:
-    // The lines of a file's bytes, under 4 GiB: CR LF, a lone CR and a lone LF each end a line, and a final line
-    // end adds no empty line. The bytes are kept as they are: a line is a place in them until it is written, so a
-    // file of many lines costs no copy of each.
+    // The lines of a file's bytes, under 4 GiB (larger text raises std::length_error): CR LF, a lone CR and a lone LF
+    // each end a line, and a final line end adds no empty line. The bytes are kept as they are: a line is a place in
+    // them until it is written, so a file of many lines costs no copy of each.
     explicit KeyValueLines(std::string text);
 
     // The value of the first line named name; the empty text when there is none.
@@ -42,12 +42,17 @@ public:
 private:
     static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
 
+    static constexpr std::uint32_t kWrittenLine = static_cast<std::uint32_t>(-1);
+
     // A line is the span [start, end) of the text read or, once written or appended, the written line of index
-    // end, marked by a start of kMissing.
+    // end, marked by a start of kWrittenLine. Eight bytes a line: a large file's places are written and read
+    // once each per load and save.
     struct Place {
-        Place(std::size_t startAt, std::size_t endAt) : start(startAt), end(endAt) {}
-        std::size_t start;
-        std::size_t end;
+        Place(std::size_t startAt, std::size_t endAt)
+            : start(static_cast<std::uint32_t>(startAt)), end(static_cast<std::uint32_t>(endAt)) {}
+        bool Written() const { return start == kWrittenLine; }
+        std::uint32_t start;
+        std::uint32_t end;
     };
 
     // A place in the index of first names: the line's index plus one (0 for an empty slot), and the high half of
@@ -58,6 +63,8 @@ private:
     };
 
     std::string_view View(std::size_t index) const;
+    // True when the line read ended in CR LF.
+    bool EndsInCrLf(std::size_t line) const;
     // The index of the first line named name, or kMissing: a look in the index of names.
     std::size_t FirstLineNamed(const std::string& name) const;
     // The index of the first line named name at or after from, or kMissing; one pass over the lines.
