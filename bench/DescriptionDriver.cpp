@@ -7,8 +7,8 @@
 // One size a process, so that the peak memory is this size's own.
 
 #include "bench/ProjectFiles.h"
+#include "bench/SilentDesktop.h"
 #include "itemdata/ItemFiles.h"
-#include "platform/Desktop.h"
 #include "platform/EditorApplication.h"
 #include "ui/forms/ItemSheet.h"
 
@@ -28,16 +28,6 @@
 #include <vector>
 
 namespace {
-
-class SilentDesktop : public Desktop {
-public:
-    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
-    std::optional<QString> PickPicture(QWidget*, const QString&) override { return std::nullopt; }
-    FileSystem::CopyProgress ShowCopyProgress(QWidget*, const QString&) override { return nullptr; }
-    void TerminateApplication() override { messages.append(QStringLiteral("(the run was ended)")); }
-
-    QStringList messages;
-};
 
 constexpr double kSaveGoalMsPer5MiB = 300.0;
 constexpr double kSaveGoalMsPer50MiB = 3000.0;

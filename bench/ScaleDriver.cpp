@@ -7,8 +7,8 @@
 // Runs under any Qt platform (QT_QPA_PLATFORM=offscreen or a display); a warm-up run first loads fonts and plug-ins.
 
 #include "bench/ScaleProject.h"
+#include "bench/SilentDesktop.h"
 #include "itemdata/ItemFiles.h"
-#include "platform/Desktop.h"
 #include "platform/EditorApplication.h"
 #include "ui/forms/ItemSheet.h"
 
@@ -24,17 +24,6 @@
 #include <vector>
 
 namespace {
-
-// Desktop services that record every message and never open a window; an existing item needs no picture or copy.
-class SilentDesktop : public Desktop {
-public:
-    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
-    std::optional<QString> PickPicture(QWidget*, const QString&) override { return std::nullopt; }
-    FileSystem::CopyProgress ShowCopyProgress(QWidget*, const QString&) override { return nullptr; }
-    void TerminateApplication() override { messages.append(QStringLiteral("(the run was ended)")); }
-
-    QStringList messages;
-};
 
 constexpr double kLinearGoal = 12.0;
 constexpr double kLargeOpenGoalMs = 1000.0;
