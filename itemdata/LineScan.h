@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -21,6 +20,16 @@ struct ScannedLine {
 
 namespace LineScanDetail {
 
+// Bit i set where byte i of the count (at most sixteen) at bytes is CR, LF or "=", one byte at a time.
+inline std::uint32_t SpecialBytesOf(const char* bytes, std::size_t count) {
+    std::uint32_t mask = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '=')
+            mask |= 1u << i;
+    }
+    return mask;
+}
+
 // Bit i set where byte i of the sixteen at bytes is CR, LF or "=".
 inline std::uint32_t SpecialBytes(const char* bytes) {
 #ifdef BRINDLE_LINE_SCAN_SSE2
@@ -30,12 +39,7 @@ inline std::uint32_t SpecialBytes(const char* bytes) {
         _mm_cmpeq_epi8(block, _mm_set1_epi8('=')));
     return static_cast<std::uint32_t>(_mm_movemask_epi8(specials));
 #else
-    std::uint32_t mask = 0;
-    for (int i = 0; i < 16; ++i) {
-        if (bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '=')
-            mask |= 1u << i;
-    }
-    return mask;
+    return SpecialBytesOf(bytes, 16);
 #endif
 }
 
@@ -60,14 +64,9 @@ template <typename Visit> void ScanLines(std::string_view text, Visit&& visit) {
     std::size_t lineStart = 0;
     std::size_t nameEnd = ScannedLine::kNoName;
     for (std::size_t block = 0; block < size; block += 16) {
-        char padded[16] = {};
-        const char* bytes = text.data() + block;
-        if (size - block < 16) {
-            // The last bytes, padded with NULs, which are none of the bytes looked for.
-            std::memcpy(padded, bytes, size - block);
-            bytes = padded;
-        }
-        std::uint32_t specials = LineScanDetail::SpecialBytes(bytes);
+        // The last bytes, fewer than sixteen, one at a time.
+        std::uint32_t specials = size - block >= 16 ? LineScanDetail::SpecialBytes(text.data() + block)
+                                                    : LineScanDetail::SpecialBytesOf(text.data() + block, size - block);
         // An LF that completed a CR LF at the end of the block before.
         if (lineStart > block)
             specials &= ~((1u << (lineStart - block)) - 1);
