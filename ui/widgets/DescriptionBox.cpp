@@ -73,47 +73,35 @@ private:
     qreal m_advances[256];
 };
 
-// CR LF and a lone CR become LF, in one pass over the text in place (QString::replace moved the rest of a large
-// text again for every thousand lines).
-void EndLinesWithLineFeeds(QString& text) {
-    QChar* const begin = text.data();
-    const QChar* const end = begin + text.size();
-    QChar* out = begin;
-    for (const QChar* in = begin; in < end; ++in) {
-        if (*in != QLatin1Char('\r')) {
-            *out++ = *in;
-            continue;
-        }
-        *out++ = QLatin1Char('\n');
-        if (in + 1 < end && in[1] == QLatin1Char('\n'))
-            ++in;
-    }
-    text.truncate(out - begin);
-}
-
-bool HasLongRun(const QString& text) {
-    int run = 0;
-    for (const QChar c : text) {
-        run = EndsRun(c) ? 0 : run + 1;
-        if (run > kLongestUnbrokenRun)
-            return true;
-    }
-    return false;
-}
-
 // Lines of a long description joined into one paragraph by line separators: the box shows and saves them as the
 // same lines, and a paragraph costs Qt's document some two hundred bytes.
 constexpr int kLinesPerParagraph = 64;
 
-// The piece with all but every kLinesPerParagraph-th of its line breaks made line separators; the break that
-// ends the piece stays, so that no paragraph runs on into the next piece.
-QString GroupedLines(QString piece) {
+// Makes CR LF and a lone CR one line break, in one pass over the text in place (QString::replace moved the rest of
+// a large text again for every thousand line ends); with grouped, all but every kLinesPerParagraph-th break become
+// line separators. True when a run of more than kLongestUnbrokenRun characters without a blank is left.
+bool NormaliseLineBreaks(QString& text, bool grouped) {
+    QChar* const begin = text.data();
+    const QChar* const end = begin + text.size();
+    QChar* out = begin;
+    int run = 0;
     int lines = 0;
-    for (qsizetype i = 0; i + 1 < piece.size(); ++i) {
-        if (piece[i] == QLatin1Char('\n') && ++lines % kLinesPerParagraph != 0)
-            piece[i] = QChar::LineSeparator;
+    bool longRun = false;
+    for (const QChar* in = begin; in < end; ++in) {
+        QChar c = *in;
+        if (c == QLatin1Char('\r')) {
+            c = QLatin1Char('\n');
+            if (in + 1 < end && in[1] == QLatin1Char('\n'))
+                ++in;
+        }
+        if (c == QLatin1Char('\n') && grouped && ++lines % kLinesPerParagraph != 0)
+            c = QChar::LineSeparator;
+        run = EndsRun(c) ? 0 : run + 1;
+        longRun = longRun || run > kLongestUnbrokenRun;
+        *out++ = c;
     }
-    return piece;
+    text.truncate(out - begin);
+    return longRun;
 }
 
 // A piece of text shown in one go: some milliseconds of work.
@@ -121,8 +109,8 @@ constexpr qsizetype kPieceLength = 64 * 1024;
 // How long one turn of the event loop may show pieces before the window answers again.
 constexpr qint64 kTurnMs = 40;
 
-// Where the piece from from ends: after a line break near its length, so that no line is cut, or at its length
-// when the text has no line break there (never between the two halves of a character).
+// Where the piece from from ends: after a paragraph's line break near its length, or at its length when the text
+// has none there, which the next piece then continues (never between the two halves of a character).
 qsizetype PieceEnd(const QString& text, qsizetype from) {
     const qsizetype limit = std::min(text.size(), from + kPieceLength);
     if (limit == text.size())
@@ -196,8 +184,7 @@ void DescriptionBox::SetLines(const QStringList& lines) {
 }
 
 void DescriptionBox::SetText(QString text) {
-    EndLinesWithLineFeeds(text);
-    if (HasLongRun(text))
+    if (NormaliseLineBreaks(text, text.size() > kPieceLength))
         text = WithLongRunsBroken(text);
     m_unshownPieces.clear();
     setUndoRedoEnabled(true);
@@ -211,7 +198,7 @@ void DescriptionBox::SetText(QString text) {
     QStringList pieces;
     for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
         end = PieceEnd(text, from);
-        pieces.append(GroupedLines(text.mid(from, end - from)));
+        pieces.append(text.mid(from, end - from));
     }
     text = QString();
     setPlainText(pieces.takeFirst());
