@@ -74,7 +74,7 @@ private:
 };
 
 // Lines of a long description joined into one paragraph by line separators: the box shows and saves them as the
-// same lines, and a paragraph costs Qt's document some two hundred bytes.
+// same lines, and a paragraph costs Qt's document some three hundred bytes.
 constexpr int kLinesPerParagraph = 64;
 
 // Makes CR LF and a lone CR one line break, in one pass over the text in place (QString::replace moved the rest of
@@ -193,8 +193,8 @@ void DescriptionBox::SetText(QString text) {
         return;
     }
     // A description far longer than any real one would freeze the window for seconds: its first piece is shown
-    // at once and the rest piece by piece in the turns of the event loop that follow. Each piece is let go once
-    // shown, so that the text is not held twice, in the pieces and in the box.
+    // at once and the rest piece by piece in the turns of the event loop that follow (undo starts once all of it
+    // is in). Each piece is let go once shown, so that the text is not held twice, in the pieces and in the box.
     QStringList pieces;
     for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
         end = PieceEnd(text, from);
