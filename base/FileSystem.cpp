@@ -97,6 +97,13 @@ bool ReplacesAFile(const std::string& target, AtLink atLink, const std::string& 
     return replacesFile;
 }
 
+// The size of the file at its stored path; 0 when it cannot be known.
+std::uintmax_t SizeOfStored(const std::string& stored) {
+    std::error_code unknownSize;
+    const std::uintmax_t size = fs::file_size(Os::FileSystemPath(stored), unknownSize);
+    return unknownSize ? 0 : size;
+}
+
 } // namespace
 
 std::string StoredPath(const std::string& path) {
@@ -140,9 +147,7 @@ std::string ReadFile(const std::string& path) {
     if (!file)
         throw FileError::FromErrno("read", path, errno);
     // Read straight into room for the size the file has; a file that grows meanwhile is read to its end all the same.
-    std::error_code unknownSize;
-    const std::uintmax_t size = fs::file_size(Os::FileSystemPath(stored), unknownSize);
-    std::string bytes(unknownSize ? 0 : static_cast<std::size_t>(size), '\0');
+    std::string bytes(static_cast<std::size_t>(SizeOfStored(stored)), '\0');
     std::size_t filled = std::fread(bytes.data(), 1, bytes.size(), file.get());
     bytes.resize(filled);
     char buffer[65536];
@@ -155,9 +160,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 std::uintmax_t FileSize(const std::string& path) {
-    std::error_code unknownSize;
-    const std::uintmax_t size = fs::file_size(Os::FileSystemPath(StoredPath(path)), unknownSize);
-    return unknownSize ? 0 : size;
+    return SizeOfStored(StoredPath(path));
 }
 
 void CheckReadable(const std::string& path) {

@@ -22,13 +22,9 @@ std::uint64_t UpperCaseWord(std::uint64_t word) {
     return word - (lowerCase >> 2); // 0x80 >> 2 is the 0x20 between the cases
 }
 
-// Up to eight bytes of a name as one word, the first byte lowest.
+// Fewer than eight bytes of a name as one word, the first byte lowest.
 std::uint64_t Word(const char* bytes, std::size_t count) {
     std::uint64_t word = 0;
-    if (count == 8) {
-        std::memcpy(&word, bytes, 8);
-        return word;
-    }
     for (std::size_t i = 0; i < count; ++i)
         word |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
     return word;
@@ -39,23 +35,11 @@ std::uint64_t HashRound(std::uint64_t hash, std::uint64_t word) {
     return hash ^ (hash >> 29);
 }
 
-// The high half is folded into the low one, which picks the slot.
-std::uint64_t FinishHash(std::uint64_t hash) {
-    return hash ^ (hash >> 32);
-}
-
-// A name folded to one letter case, hashed eight bytes at a time; names that match ignoring case hash alike.
-std::uint64_t NameHash(std::string_view name) {
-    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ name.size();
-    for (std::size_t at = 0; at < name.size(); at += 8)
-        hash = HashRound(hash, Word(name.data() + at, std::min<std::size_t>(8, name.size() - at)));
-    return FinishHash(hash);
-}
-
-// NameHash of the name of length bytes at start in text. Every line of a large file passes through here: the
-// last word is read whole where the text goes on past it, and its bytes beyond the name masked off (the first
-// byte is the lowest, as on every little-endian machine the editor is built for).
-std::uint64_t NameHashInText(std::string_view text, std::size_t start, std::size_t length) {
+// The name of length bytes at start in text, folded to one letter case and hashed eight bytes at a time; names
+// that match ignoring case hash alike. Every line of a large file passes through here: a word is read whole
+// wherever the text goes on past it, and its bytes beyond the name masked off (the first byte is the lowest, as on
+// every little-endian machine the editor is built for).
+std::uint64_t NameHash(std::string_view text, std::size_t start, std::size_t length) {
     std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ length;
     for (std::size_t at = 0; at < length; at += 8) {
         const std::size_t count = std::min<std::size_t>(8, length - at);
@@ -69,7 +53,12 @@ std::uint64_t NameHashInText(std::string_view text, std::size_t start, std::size
         }
         hash = HashRound(hash, word);
     }
-    return FinishHash(hash);
+    // The high half is folded into the low one, which picks the slot.
+    return hash ^ (hash >> 32);
+}
+
+std::uint64_t NameHash(std::string_view name) {
+    return NameHash(name, 0, name.size());
 }
 
 std::uint32_t Tag(std::uint64_t hash) {
@@ -137,7 +126,7 @@ KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
             if (named > kAhead)
                 enter(slot);
             const std::size_t nameLength = line.nameEnd - line.start;
-            slot = {m_lines.size(), nameLength, NameHashInText(bytes, line.start, nameLength)};
+            slot = {m_lines.size(), nameLength, NameHash(bytes, line.start, nameLength)};
             PrefetchForWriting(&m_firstLines[slot.hash & (m_firstLines.size() - 1)]);
         }
         m_lines.emplace_back(line.start, line.end);

@@ -3,6 +3,7 @@
 #include "tests/checker/BrokenQuest.h"
 
 #include "base/Os.h"
+#include "tests/support/AccentedName.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -94,12 +95,9 @@ TEST(CheckerTest, TheJsonDocumentHoldsWhatTheLinesSay) {
 }
 
 TEST(CheckerTest, TheJsonDocumentIsUtf8WhateverTheSystemsCodePage) {
-    // "Épée" as the system writes it: Windows-1252 on Windows (as the Windows leg sets it), UTF-8 elsewhere.
-    const std::string utf8 = "\xC3\x89p\xC3\xA9"
-                             "e";
-    const std::string system = Os::kPathSeparator == '\\' ? "\xC9p\xE9"
-                                                            "e"
-                                                          : utf8;
+    const AccentedName name;
+    const std::string& utf8 = name.utf8;
+    const std::string& system = name.system;
     ProjectFolder project;
     project.CopyQuest();
     std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + system + ".ITM")), std::ios::binary)

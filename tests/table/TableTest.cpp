@@ -4,6 +4,7 @@
 #include "tests/itemdata/ProjectFolder.h"
 
 #include "base/Os.h"
+#include "tests/support/AccentedName.h"
 
 #include <gtest/gtest.h>
 
@@ -160,12 +161,9 @@ TEST_F(TableTest, EveryRefusedValueIsToldWithItsLineAndColumnAndNothingIsWritten
 }
 
 TEST_F(TableTest, NamesOutsideAsciiTravelAsUtf8AndWhatTheCodePageCannotHoldIsRefused) {
-    // "Épée" as the system writes it: Windows-1252 on Windows (as the Windows leg sets it), UTF-8 elsewhere.
-    const std::string utf8 = "\xC3\x89p\xC3\xA9"
-                             "e";
-    const std::string system = Os::kPathSeparator == '\\' ? "\xC9p\xE9"
-                                                            "e"
-                                                          : utf8;
+    const AccentedName name;
+    const std::string& utf8 = name.utf8;
+    const std::string& system = name.system;
     std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + system + ".ITM")), std::ios::binary)
         << "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
     std::ofstream(Os::FileSystemPath(project.Path("SERVER/Latin.ITM")), std::ios::binary)

@@ -39,9 +39,9 @@ QString WithLongRunsBroken(const QString& text) {
 // Tells, without laying it out, that a line of printable Latin-1 characters fits the box: the sum of their
 // advances, with room for kerning and rounding, is within the line's width. Anything else (tabs, other scripts)
 // is left to the layout.
-class OneLineWidths {
+class LineFitWithoutLayout {
 public:
-    explicit OneLineWidths(const QFont& font) {
+    explicit LineFitWithoutLayout(const QFont& font) {
         const QFontMetricsF metrics(font);
         for (int c = 0; c < 256; ++c)
             m_advances[c] = IsPlainLatin1(c) ? metrics.horizontalAdvance(QChar(c)) : -1;
@@ -138,7 +138,7 @@ DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
 QString DescriptionBox::DisplayedText() {
     ShowAllTextNow();
     auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
-    const OneLineWidths oneLine(font());
+    const LineFitWithoutLayout fit(font());
     qreal lineWidth = -1; // the width a line may take, read from the first block laid out
     QString lines;
     lines.reserve(document()->characterCount() + 2 * document()->blockCount());
@@ -152,7 +152,7 @@ QString DescriptionBox::DisplayedText() {
         const QString text = block.text();
         // A block whose lines surely fit needs no layout to be known as those lines: laying out every block of a
         // large description took seconds and a few hundred bytes a block.
-        if (lineWidth >= 0 && oneLine.SurelyFitsEachLine(text, lineWidth)) {
+        if (lineWidth >= 0 && fit.SurelyFitsEachLine(text, lineWidth)) {
             for (const QStringView line : QStringView(text).split(QChar::LineSeparator))
                 append(line);
             continue;
