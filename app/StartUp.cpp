@@ -13,6 +13,9 @@
 
 void RunEditor(EditorApplication& application, Desktop& desktop, const std::vector<std::string>& arguments) {
     std::unique_ptr<ItemSheet> sheet;
+    // Made at the first Add or Edit. Owned by the editor window (one taskbar entry, and the dialog stays above the
+    // sheet), so it goes before the sheet.
+    std::unique_ptr<BonusDialog> bonusDialog;
     const auto startUp = [&] {
         // The sheet's font is the application's, so that the messages read as the sheet does, and so that the
         // description box, which starts its document in the application's font, loads no second font at start-up.
@@ -22,9 +25,11 @@ void RunEditor(EditorApplication& application, Desktop& desktop, const std::vect
         sheet = std::make_unique<ItemSheet>(desktop, arguments);
         if (application.Terminated())
             return;
-        // Owned by the editor window: one taskbar entry, and the dialog stays above the sheet.
-        BonusDialog bonusDialog(desktop, sheet.get());
-        sheet->SetBonusDialog(&bonusDialog);
+        sheet->SetBonusDialog([&]() -> BonusDialog& {
+            if (!bonusDialog)
+                bonusDialog = std::make_unique<BonusDialog>(desktop, sheet.get());
+            return *bonusDialog;
+        });
         sheet->show();
         if (!application.Terminated())
             application.exec();

@@ -1,14 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-#ifndef Q_OS_WIN
-#include <QLockFile>
-#endif
 
 // The lock one running editor holds for its whole run. On Windows it is the kernel's named mutex, which dies with
 // its process, so a killed editor can never block the next start, whatever process ids the system reuses.
-// Elsewhere it is a lock file in the user's own runtime folder, whose holder's process id tells a stale one.
+// Elsewhere it is the kernel's lock on a file in the user's own runtime folder, which dies with its process too;
+// the file keeps the holder's process id for whoever looks, and nothing is synced to disk at start-up.
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& name);
@@ -24,7 +22,8 @@ private:
     QString m_name;
     void* m_mutex = nullptr;
 #else
-    QLockFile m_file;
+    QByteArray m_path;
+    int m_file = -1;
 #endif
 };
 

@@ -24,7 +24,7 @@ ItemSheetTest::~ItemSheetTest() {
 
 ItemSheet& ItemSheetTest::Open(const std::vector<std::string>& arguments) {
     form = std::make_unique<ItemSheet>(desktop, arguments);
-    form->SetBonusDialog(&bonusDialog);
+    form->SetBonusDialog([this]() -> BonusDialog& { return bonusDialog; });
     form->show();
     QCoreApplication::processEvents();
     return *form;

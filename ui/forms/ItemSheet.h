@@ -35,8 +35,9 @@ public:
     ItemSheet(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
     ~ItemSheet() override;
 
-    // The dialog used for every Add and Edit; not owned.
-    void SetBonusDialog(BonusDialog* bonusDialog) { m_bonusDialog = bonusDialog; }
+    // Gives the dialog used for every Add and Edit, not owned; asked for at the first of them, so that making the
+    // dialog costs the start-up nothing.
+    void SetBonusDialog(std::function<BonusDialog&()> bonusDialog) { m_bonusDialog = std::move(bonusDialog); }
 
     // Restores the window when minimised and brings it to the front.
     void BringToFront();
@@ -81,10 +82,10 @@ private:
     bool DescriptionCanBeSaved(const QString& description);
     ItemVocabulary::TypeIndex SelectedType() const;
     void SelectType(ItemVocabulary::TypeIndex type);
-    bool RunBonusDialog(const QString& caption);
+    bool RunBonusDialog(BonusDialog& dialog, const QString& caption);
 
     Desktop& m_desktop;
-    BonusDialog* m_bonusDialog = nullptr;
+    std::function<BonusDialog&()> m_bonusDialog;
     // The item as opened or started; the controls hold its fields while the user edits them.
     EditedItem m_item;
     TextCodec::Encoding m_descriptionEncoding = TextCodec::Encoding::System;

@@ -51,10 +51,10 @@ QListWidgetItem* ItemSheet::SelectedBonus() const {
     return item && item->isSelected() ? item : nullptr;
 }
 
-bool ItemSheet::RunBonusDialog(const QString& caption) {
-    m_bonusDialog->SetConfirmCaption(caption);
-    m_bonusDialog->SetItemType(ItemVocabulary::DialogTypeIndex(SelectedType()));
-    return m_bonusDialog->RunModal();
+bool ItemSheet::RunBonusDialog(BonusDialog& dialog, const QString& caption) {
+    dialog.SetConfirmCaption(caption);
+    dialog.SetItemType(ItemVocabulary::DialogTypeIndex(SelectedType()));
+    return dialog.RunModal();
 }
 
 void ItemSheet::AddBonus() {
@@ -62,8 +62,11 @@ void ItemSheet::AddBonus() {
         m_desktop.ShowMessage(this, QStringLiteral("Can not add bonus to this certain item type"));
         return;
     }
-    if (m_bonusDialog && RunBonusDialog(QStringLiteral("ADD BONUS")))
-        AddBonusEntry(TextCodec::ToSystem(m_bonusDialog->ResultEntry()));
+    if (!m_bonusDialog)
+        return;
+    BonusDialog& dialog = m_bonusDialog();
+    if (RunBonusDialog(dialog, QStringLiteral("ADD BONUS")))
+        AddBonusEntry(TextCodec::ToSystem(dialog.ResultEntry()));
 }
 
 void ItemSheet::EditBonus() {
@@ -72,12 +75,13 @@ void ItemSheet::EditBonus() {
         return;
     // A hand-edited value that is no number stops the edit here, before the dialog opens.
     const auto decoded = ItemVocabulary::Decode(EntryBytes(item));
-    m_bonusDialog->RequestKind(TextCodec::FromSystem(decoded.kind));
+    BonusDialog& dialog = m_bonusDialog();
+    dialog.RequestKind(TextCodec::FromSystem(decoded.kind));
     if (decoded.value)
-        m_bonusDialog->SetPlusValue(*decoded.value);
-    if (!RunBonusDialog(QStringLiteral("EDIT BONUS")))
+        dialog.SetPlusValue(*decoded.value);
+    if (!RunBonusDialog(dialog, QStringLiteral("EDIT BONUS")))
         return;
-    const std::string entry = TextCodec::ToSystem(m_bonusDialog->ResultEntry());
+    const std::string entry = TextCodec::ToSystem(dialog.ResultEntry());
     item->setText(RowText(entry));
     item->setData(kEntryBytesRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
 }
