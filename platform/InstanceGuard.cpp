@@ -36,6 +36,23 @@ QString ChannelName(const QString& instance) {
 #endif
 }
 
+#ifndef Q_OS_WIN
+// The pipe an earlier instance left, or else a new one: this instance holds the lock, so whatever else lies at the
+// name goes. Making the pipe anew at every start cost each start a file made and deleted.
+int OpenPipeToRead(const QByteArray& path) {
+    const int left = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    struct stat status {};
+    if (left >= 0 && ::fstat(left, &status) == 0 && S_ISFIFO(status.st_mode) && status.st_uid == ::geteuid())
+        return left;
+    if (left >= 0)
+        ::close(left);
+    ::unlink(path.constData());
+    if (::mkfifo(path.constData(), S_IRUSR | S_IWUSR) != 0)
+        return -1;
+    return ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+}
+#endif
+
 } // namespace
 
 InstanceGuard::InstanceGuard(const QString& name) : m_channelName(ChannelName(name)), m_lock(name) {}
@@ -89,20 +106,15 @@ InstanceGuard::~InstanceGuard() {
     m_notifier.reset();
     if (m_keepOpen >= 0)
         ::close(m_keepOpen);
-    if (m_channel < 0)
-        return;
-    ::close(m_channel);
-    ::unlink(QFile::encodeName(m_channelName).constData());
+    // The pipe stays for the next start, as the lock file does.
+    if (m_channel >= 0)
+        ::close(m_channel);
 }
 
 void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
     m_showRequested = std::move(showRequested);
-    // Whatever a killed instance left at the name goes: this instance holds the lock now.
     const QByteArray path = QFile::encodeName(m_channelName);
-    ::unlink(path.constData());
-    if (::mkfifo(path.constData(), S_IRUSR | S_IWUSR) != 0)
-        return;
-    m_channel = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_channel = OpenPipeToRead(path);
     if (m_channel < 0)
         return;
     m_keepOpen = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
