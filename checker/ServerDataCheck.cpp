@@ -1,11 +1,10 @@
 #include "checker/ServerDataCheck.h"
 
 #include "itemdata/ItemRules.h"
+#include "itemdata/ItemVocabulary.h"
 #include "itemdata/KeyValueLines.h"
 
 namespace {
-
-const char* const kItemKeys[] = {"Type", "Bonus", "Price", "Class", "Stack"};
 
 using ItemRules::Breach;
 
@@ -72,7 +71,7 @@ ServerFacts CheckServerData(const KeyValueLines& lines, const std::vector<std::s
     const KeyValue bonus = checker.Read("Bonus");
     for (const Breach& breach : ItemRules::BonusBreaches(bonus.value, facts.type))
         checker.Report(bonus, breach);
-    for (const char* key : kItemKeys)
+    for (const char* key : ItemVocabulary::kServerDataKeys)
         checker.CheckWrittenOnce(key);
     return facts;
 }

@@ -84,7 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> original = SplitLines(fileText);
     Check(SplitLines(JoinLines(original)) == original);
 
-    KeyValueLines store(fileText);
+    // Some names are noted as the text is read, as a server data file's item keys are: they must answer alike.
+    std::vector<std::string> noted;
+    for (int count = input.ConsumeIntegralInRange(0, 3); count > 0; --count) {
+        const std::string name = WithoutLineBreaks(input.ConsumeRandomLengthString(8));
+        if (name.find('=') == std::string::npos)
+            noted.push_back(name);
+    }
+    KeyValueLines store(fileText, noted);
     Model model{original, {}, {}};
     while (input.remaining_bytes() > 0) {
         const bool write = input.ConsumeBool();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,6 +12,10 @@ namespace ItemVocabulary {
 
 // An item type as the editor holds it: an index into ItemTypes(), or none for a name that is not one of them.
 using TypeIndex = std::optional<int>;
+
+// The keys an item's server data file holds for it, in the order a save writes them; the only names the editor and
+// its tools ask a server data file for.
+constexpr std::array<const char*, 5> kServerDataKeys = {"Type", "Bonus", "Price", "Class", "Stack"};
 
 // The type index as the bonus dialog receives it: no type arrives as 255.
 constexpr std::uint8_t kNoTypeForDialog = 255;

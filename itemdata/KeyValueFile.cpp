@@ -3,6 +3,7 @@
 #include "base/FileError.h"
 #include "base/FileSystem.h"
 #include "base/TextEncoding.h"
+#include "itemdata/ItemVocabulary.h"
 
 #include <cstdint>
 #include <utility>
@@ -24,7 +25,10 @@ KeyValueLines ServerDataLines(std::string bytes, const std::string& fileName) {
     // The store's places in the text are 32-bit.
     if (bytes.size() >= (std::uint64_t{4} << 30) - 1)
         throw FileError("read", fileName, "it is 4 GiB or larger, far more than any server data file");
-    return KeyValueLines(std::move(bytes));
+    // The item's keys are found as the file is read: the file's other names are never asked for, and indexing them
+    // all cost a large file most of its load.
+    return KeyValueLines(std::move(bytes),
+                         {ItemVocabulary::kServerDataKeys.begin(), ItemVocabulary::kServerDataKeys.end()});
 }
 
 KeyValueFile::KeyValueFile(const std::string& fileName) : m_fileName(fileName), m_lines(LoadLines(fileName)) {}

@@ -4,74 +4,10 @@
 #include "itemdata/LineScan.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
 #include <utility>
 
 namespace {
-
-// Eight bytes of a name with "a" to "z" made "A" to "Z" at once; other bytes, those of 128 and up among them,
-// stay as they are.
-std::uint64_t UpperCaseWord(std::uint64_t word) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-    const std::uint64_t low7 = word & ~kHighBits;
-    const std::uint64_t fromA = low7 + (0x80 - 'a') * kOnes;     // high bit set where the byte is "a" or later
-    const std::uint64_t pastZ = low7 + (0x80 - 'z' - 1) * kOnes; // high bit set where the byte is past "z"
-    const std::uint64_t lowerCase = fromA & ~pastZ & ~word & kHighBits;
-    return word - (lowerCase >> 2); // 0x80 >> 2 is the 0x20 between the cases
-}
-
-// Fewer than eight bytes of a name as one word, the first byte lowest.
-std::uint64_t Word(const char* bytes, std::size_t count) {
-    std::uint64_t word = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        word |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
-    return word;
-}
-
-std::uint64_t HashRound(std::uint64_t hash, std::uint64_t word) {
-    hash = (hash ^ UpperCaseWord(word)) * 0xFF51AFD7ED558CCDull;
-    return hash ^ (hash >> 29);
-}
-
-// The name of length bytes at start in text, folded to one letter case and hashed eight bytes at a time; names
-// that match ignoring case hash alike. Every line of a large file passes through here: a word is read whole
-// wherever the text goes on past it, and its bytes beyond the name masked off (the first byte is the lowest, as on
-// every little-endian machine the editor is built for).
-std::uint64_t NameHash(std::string_view text, std::size_t start, std::size_t length) {
-    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ length;
-    for (std::size_t at = 0; at < length; at += 8) {
-        const std::size_t count = std::min<std::size_t>(8, length - at);
-        std::uint64_t word;
-        if (start + at + 8 <= text.size()) {
-            std::memcpy(&word, text.data() + start + at, 8);
-            if (count < 8)
-                word &= (std::uint64_t{1} << (8 * count)) - 1;
-        } else {
-            word = Word(text.data() + start + at, count);
-        }
-        hash = HashRound(hash, word);
-    }
-    // The high half is folded into the low one, which picks the slot.
-    return hash ^ (hash >> 32);
-}
-
-std::uint64_t NameHash(std::string_view name) {
-    return NameHash(name, 0, name.size());
-}
-
-std::uint32_t Tag(std::uint64_t hash) {
-    return static_cast<std::uint32_t>(hash >> 32);
-}
-
-void PrefetchForWriting(const void* address) {
-#if defined(__GNUC__)
-    __builtin_prefetch(address, 1);
-#else
-    (void)address;
-#endif
-}
 
 // The line's text before its first "="; none for a line without "=", which has no name.
 bool NameOf(std::string_view line, std::string_view& name) {
@@ -103,36 +39,25 @@ bool IsNamed(std::string_view line, const std::string& name) {
 
 } // namespace
 
-KeyValueLines::KeyValueLines(std::string text) : m_text(std::move(text)) {
+KeyValueLines::KeyValueLines(std::string text, std::vector<std::string> notedNames) : m_text(std::move(text)) {
     if (m_text.size() >= kWrittenLine)
         throw std::length_error("the text is 4 GiB or larger");
-    // Room for lines of some thirty bytes and an index for names of lines twice as long, the common lengths; the
-    // index grows when there are more.
+    for (std::string& name : notedNames) {
+        if (name.size() < 64)
+            m_notedLengths |= std::uint64_t{1} << name.size();
+        m_noted.push_back({std::move(name), kMissing});
+    }
+    // Room for lines of some thirty bytes, the common length.
     m_lines.reserve(m_text.size() / 32 + 1);
-    SizeIndex(m_text.size() / 64 + 1);
-    // Each name is hashed while its line's bytes are at hand, its slot is asked into the cache, and it is entered
-    // some lines later, once the slot is there: a large file's index is far larger than the cache, and waiting
-    // for each slot in turn took most of the store's time.
-    constexpr std::size_t kAhead = 16;
-    NamedLine pending[kAhead];
-    std::size_t named = 0;
-    const auto enter = [this](const NamedLine& line) {
-        Index(line.line, View(line.line).substr(0, line.nameLength), line.hash);
-    };
     const std::string_view bytes(m_text);
     ScanLines(bytes, [&](const ScannedLine& line) {
         if (line.nameEnd != ScannedLine::kNoName) {
-            NamedLine& slot = pending[named++ % kAhead];
-            if (named > kAhead)
-                enter(slot);
             const std::size_t nameLength = line.nameEnd - line.start;
-            slot = {m_lines.size(), nameLength, NameHash(bytes, line.start, nameLength)};
-            PrefetchForWriting(&m_firstLines[slot.hash & (m_firstLines.size() - 1)]);
+            if (nameLength >= 64 || (m_notedLengths >> nameLength) & 1)
+                NoteLine(m_lines.size(), bytes.substr(line.start, nameLength));
         }
         m_lines.emplace_back(line.start, line.end);
     });
-    for (std::size_t i = named > kAhead ? named - kAhead : 0; i < named; ++i)
-        enter(pending[i % kAhead]);
 }
 
 std::string_view KeyValueLines::View(std::size_t index) const {
@@ -150,74 +75,30 @@ std::string KeyValueLines::ReadValue(const std::string& name) const {
 void KeyValueLines::WriteValue(const std::string& name, const std::string& value) {
     const std::size_t index = FirstLineNamed(name);
     m_written.push_back(name + "=" + value);
-    // A replaced line keeps its name, and with it its place in the index; an appended one may bring a new name.
+    // A replaced line keeps its name, and with it its place among the noted lines; an appended one may be the first
+    // line of a noted name.
     if (index != kMissing) {
         m_lines[index] = Place(kWrittenLine, m_written.size() - 1);
         return;
     }
     m_lines.emplace_back(kWrittenLine, m_written.size() - 1);
-    Index(m_lines.size() - 1);
+    std::string_view appendedName;
+    if (NameOf(m_written.back(), appendedName))
+        NoteLine(m_lines.size() - 1, appendedName);
 }
 
 std::size_t KeyValueLines::FirstLineNamed(const std::string& name) const {
-    // A name holding "=" never matches: every line's name ends before its first "=".
-    if (name.find('=') != std::string::npos)
-        return kMissing;
-    const std::uint64_t hash = NameHash(name);
-    const std::size_t mask = m_firstLines.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const Slot entry = m_firstLines[slot];
-        if (entry.line == 0)
-            return kMissing;
-        if (entry.tag == Tag(hash) && IsNamed(View(entry.line - 1), name))
-            return entry.line - 1;
+    for (const NotedName& noted : m_noted) {
+        if (SameNameIgnoringCase(noted.name, name))
+            return noted.firstLine;
     }
+    return FindLine(name, 0);
 }
 
-void KeyValueLines::SizeIndex(std::size_t names) {
-    // At most half the slots are taken, so that a look-up meets an empty slot soon.
-    std::size_t slots = 16;
-    while (slots < 2 * (names + 1))
-        slots *= 2;
-    m_firstLines.assign(slots, Slot{0, 0});
-    m_indexedNames = 0;
-}
-
-void KeyValueLines::RebuildIndex() {
-    SizeIndex(2 * m_lines.size());
-    std::string_view name;
-    for (std::size_t line = 0; line < m_lines.size(); ++line) {
-        if (NameOf(View(line), name))
-            Enter(line, name, NameHash(name));
-    }
-}
-
-void KeyValueLines::Index(std::size_t line) {
-    std::string_view name;
-    if (NameOf(View(line), name))
-        Index(line, name, NameHash(name));
-}
-
-void KeyValueLines::Index(std::size_t line, std::string_view name, std::uint64_t hash) {
-    // At most half the slots are taken, so that a look-up meets an empty slot soon. A rebuilt index holds the
-    // line already, and entering it again changes nothing.
-    if (2 * (m_indexedNames + 1) > m_firstLines.size())
-        RebuildIndex();
-    Enter(line, name, hash);
-}
-
-void KeyValueLines::Enter(std::size_t line, std::string_view name, std::uint64_t hash) {
-    const std::size_t mask = m_firstLines.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const Slot entry = m_firstLines[slot];
-        if (entry.line == 0) {
-            m_firstLines[slot] = Slot{static_cast<std::uint32_t>(line + 1), Tag(hash)};
-            ++m_indexedNames;
-            return;
-        }
-        std::string_view earlier;
-        if (entry.tag == Tag(hash) && NameOf(View(entry.line - 1), earlier) && SameNameIgnoringCase(earlier, name))
-            return;
+void KeyValueLines::NoteLine(std::size_t line, std::string_view name) {
+    for (NotedName& noted : m_noted) {
+        if (noted.firstLine == kMissing && SameNameIgnoringCase(noted.name, name))
+            noted.firstLine = line;
     }
 }
 

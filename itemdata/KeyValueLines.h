@@ -16,8 +16,10 @@ class KeyValueLines {
 public:
     // The lines of a file's bytes, under 4 GiB (larger text raises std::length_error): CR LF, a lone CR and a lone LF
     // each end a line, and a final line end adds no empty line. The bytes are kept as they are: a line is a place in
-    // them until it is written, so a file of many lines costs no copy of each.
-    explicit KeyValueLines(std::string text);
+    // them until it is written, so a file of many lines costs no copy of each. The first line of each of the noted
+    // names (which hold no "=") is found in the same pass, so that reading and writing them takes no other look at
+    // the lines; any other name is looked for line by line.
+    explicit KeyValueLines(std::string text, std::vector<std::string> notedNames = {});
 
     // The value of the first line named name; the empty text when there is none.
     std::string ReadValue(const std::string& name) const;
@@ -55,38 +57,26 @@ private:
         std::uint32_t end;
     };
 
-    // A place in the index of first names: the line's index plus one (0 for an empty slot), and the high half of
-    // its name's hash, which settles most mismatches without a look at the line.
-    struct Slot {
-        std::uint32_t line;
-        std::uint32_t tag;
+    // A name the owner asks for often, and the index of its first line (kMissing while there is none).
+    struct NotedName {
+        std::string name;
+        std::size_t firstLine;
     };
 
     std::string_view View(std::size_t index) const;
     // True when the line read ended in CR LF.
     bool EndsInCrLf(std::size_t line) const;
-    // The index of the first line named name, or kMissing: a look in the index of names.
+    // The index of the first line named name, or kMissing.
     std::size_t FirstLineNamed(const std::string& name) const;
     // The index of the first line named name at or after from, or kMissing; one pass over the lines.
     std::size_t FindLine(const std::string& name, std::size_t from) const;
-    // A line with a name, found while the text is split, on its way into the index.
-    struct NamedLine {
-        std::size_t line;
-        std::size_t nameLength;
-        std::uint64_t hash;
-    };
-    // Makes the index empty, with room for names.
-    void SizeIndex(std::size_t names);
-    void RebuildIndex();
-    // Enters a line into the index, unless an earlier line has its name; the index grows when it is half full.
-    void Index(std::size_t line);
-    void Index(std::size_t line, std::string_view name, std::uint64_t hash);
-    void Enter(std::size_t line, std::string_view name, std::uint64_t hash);
+    // Notes line as the first of its name when that is a noted name without a line yet.
+    void NoteLine(std::size_t line, std::string_view name);
 
     std::string m_text;
     std::vector<Place> m_lines;
     std::vector<std::string> m_written;
-    // The first line of each name, by the name's hash, built in the pass that splits the text.
-    std::vector<Slot> m_firstLines;
-    std::size_t m_indexedNames = 0;
+    std::vector<NotedName> m_noted;
+    // Bit n set where a noted name is n bytes long (n under 64), so that most lines are passed at one look.
+    std::uint64_t m_notedLengths = 0;
 };
