@@ -78,12 +78,12 @@ void PlainReadWrite(benchmark::State& state) {
     Finish(state, file);
 }
 
-// The store's work without the disk: split, five reads, five writes, join.
+// The store's work on a server data file without the disk: split, five reads, five writes, join.
 void StoreInMemory(benchmark::State& state) {
     const ServerFile file(static_cast<int>(state.range(0)));
     const std::string bytes = FileSystem::ReadFile(file.Path());
     for (auto _ : state) {
-        KeyValueLines store(bytes);
+        KeyValueLines store = ServerDataLines(bytes, file.Path());
         for (const char* key : kItemKeys)
             benchmark::DoNotOptimize(store.ReadValue(key));
         for (const char* key : kItemKeys)
