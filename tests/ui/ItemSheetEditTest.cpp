@@ -156,6 +156,8 @@ TEST_F(ItemSheetTest, AFailureInsideAnyCommandStaysInsideItAndIsShown) {
     desktop.failing = true;
     Open({project.Path("Quest")});
     EXPECT_EQ(desktop.messages, QStringList{"the picture dialog failed"});
+    EXPECT_TRUE(Child<QPlainTextEdit>("descriptionBox").toPlainText().startsWith(QStringLiteral("Write description")))
+        << "a failed opening leaves the sheet's own description";
     desktop.failing = false;
     desktop.scriptedPicks.push_back(QString::fromStdString(project.Path("Quest/RESOURCES/Staff.bmp")));
     Open({project.Path("Quest")});

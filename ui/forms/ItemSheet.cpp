@@ -92,6 +92,9 @@ void ItemSheet::BuildControls() {
     setTabOrder(m_priceField, m_stackField);
     m_priceField->setText(QStringLiteral("0"));
     m_stackField->setText(QStringLiteral("1"));
+}
+
+void ItemSheet::ShowSheetDescription() {
     QStringList initial;
     for (const char* line : kInitialDescription)
         initial.append(QLatin1String(line));

@@ -61,6 +61,8 @@ private:
     void BuildHoverButtons(const SheetPictures& pictures);
     void ConnectHandlers();
 
+    // The sheet's own description, which shows until an item's replaces it.
+    void ShowSheetDescription();
     void OpenExistingItem();
     void ShowItem();
     void StartNewItem();

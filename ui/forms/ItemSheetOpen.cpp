@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScopeGuard>
 
 #include <QListWidget>
 #include <utility>
@@ -21,6 +22,12 @@
 #include <algorithm>
 
 void ItemSheet::OpenOrStartItem() {
+    // The box gets the sheet's own description only when no file gave one, however the opening ends: an opened
+    // item's description is then the only text laid out before the sheet first shows.
+    const auto sheetDescriptionUnlessLoaded = qScopeGuard([this] {
+        if (!m_item.description)
+            ShowSheetDescription();
+    });
     if (!m_item.itemName.empty())
         OpenExistingItem();
     else
