@@ -14,8 +14,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 #endif
 
 namespace {
@@ -37,19 +35,28 @@ QString ChannelName(const QString& instance) {
 }
 
 #ifndef Q_OS_WIN
+// The user's own pipe at path opened for access (O_RDONLY or O_WRONLY), without waiting for the other end; -1 for
+// anything else found there: a link, a plain file, another user's pipe.
+int OpenOwnPipe(const QByteArray& path, int access) {
+    const int pipe = ::open(path.constData(), access | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    struct stat status {};
+    if (pipe >= 0 && ::fstat(pipe, &status) == 0 && S_ISFIFO(status.st_mode) && status.st_uid == ::geteuid())
+        return pipe;
+    if (pipe >= 0)
+        ::close(pipe);
+    return -1;
+}
+
 // The pipe an earlier instance left, or else a new one: this instance holds the lock, so whatever else lies at the
 // name goes. Making the pipe anew at every start cost each start a file made and deleted.
 int OpenPipeToRead(const QByteArray& path) {
-    const int left = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    struct stat status {};
-    if (left >= 0 && ::fstat(left, &status) == 0 && S_ISFIFO(status.st_mode) && status.st_uid == ::geteuid())
-        return left;
+    const int left = OpenOwnPipe(path, O_RDONLY);
     if (left >= 0)
-        ::close(left);
+        return left;
     ::unlink(path.constData());
     if (::mkfifo(path.constData(), S_IRUSR | S_IWUSR) != 0)
         return -1;
-    return ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    return OpenOwnPipe(path, O_RDONLY);
 }
 #endif
 
@@ -117,7 +124,7 @@ void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
     m_channel = OpenPipeToRead(path);
     if (m_channel < 0)
         return;
-    m_keepOpen = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    m_keepOpen = OpenOwnPipe(path, O_WRONLY);
     m_notifier = std::make_unique<QSocketNotifier>(m_channel, QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
         char requests[256];
@@ -130,14 +137,11 @@ void InstanceGuard::ListenForShowRequests(std::function<void()> showRequested) {
 }
 
 bool InstanceGuard::SendShowRequest() {
-    // Refused while no instance reads the pipe; never a link or a plain file put at its name.
-    const int channel =
-        ::open(QFile::encodeName(m_channelName).constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    // Refused while no instance reads the pipe.
+    const int channel = OpenOwnPipe(QFile::encodeName(m_channelName), O_WRONLY);
     if (channel < 0)
         return false;
-    struct stat status {};
-    const bool isPipe = ::fstat(channel, &status) == 0 && S_ISFIFO(status.st_mode);
-    const bool sent = isPipe && ::write(channel, "show\n", 5) == 5;
+    const bool sent = ::write(channel, "show\n", 5) == 5;
     ::close(channel);
     return sent;
 }
