@@ -49,8 +49,8 @@ TEST_F(HostileItemTest, AHundredThousandBonusesLoadAndSaveUnchanged) {
     const std::string rest = "Price=3\r\nClass=ALL\r\nStack=1\r\n";
     WriteItem("Type=Ring\r\nBonus=" + JoinedBonuses(entries) + "\r\n" + rest, "A ring\r\n");
     OpenHostile();
-    ASSERT_EQ(Bonuses().count(), 100000);
-    Bonuses().setCurrentRow(0);
+    ASSERT_EQ(Bonuses().Count(), 100000);
+    Bonuses().SelectRow(0);
     ClickCommand("removeBonusButton");
     Save();
     EXPECT_TRUE(project.Read(kServer) == "Type=Ring\r\nBonus=" + JoinedBonuses(entries, 1) + "\r\n" + rest);
@@ -70,10 +70,10 @@ TEST_F(HostileItemTest, BonusValuesThatAreNoNumberStopTheEditWithAShortClearMess
     WriteItem(server, "A ring\r\n");
     OpenHostile();
     OnBonusDialog([](BonusDialog&) { FAIL() << "the dialog must not open for a value that is no number"; });
-    ASSERT_EQ(Bonuses().count(), 13) << "\"Attack+5,\" splits into Attack+5 and an empty entry";
+    ASSERT_EQ(Bonuses().Count(), 13) << "\"Attack+5,\" splits into Attack+5 and an empty entry";
     const auto editRow = [this](int row) {
         desktop.messages.clear();
-        Bonuses().setCurrentRow(row);
+        Bonuses().SelectRow(row);
         ClickCommand("editBonusButton");
         return desktop.messages;
     };

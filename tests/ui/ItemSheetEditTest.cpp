@@ -71,7 +71,7 @@ TEST_F(ItemSheetTest, EditAndRemoveWorkOnTheSelectedEntry) {
     OpenItem("RubyRing.ITM");
     OnBonusDialog([](BonusDialog&) { FAIL() << "nothing selected: no dialog"; });
     ClickCommand("editBonusButton");
-    Bonuses().setCurrentRow(1);
+    Bonuses().SelectRow(1);
     QString shownKind;
     int shownValue = -1;
     OnBonusDialog([&](BonusDialog& dialog) {
@@ -85,7 +85,7 @@ TEST_F(ItemSheetTest, EditAndRemoveWorkOnTheSelectedEntry) {
     EXPECT_EQ(shownKind, QStringLiteral("ResHeat+"));
     EXPECT_EQ(shownValue, 10);
     EXPECT_EQ(BonusTexts(), (QStringList{"Attack+25", "ResHeat+35"}));
-    Bonuses().setCurrentRow(0);
+    Bonuses().SelectRow(0);
     ClickCommand("removeBonusButton");
     EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"});
     OnBonusDialog([](BonusDialog&) { FAIL() << "nothing picked since the Remove: no dialog"; });
@@ -93,10 +93,10 @@ TEST_F(ItemSheetTest, EditAndRemoveWorkOnTheSelectedEntry) {
     ClickCommand("editBonusButton");
     EXPECT_EQ(BonusTexts(), QStringList{"ResHeat+35"}) << "a second Remove takes nothing the user did not pick";
 
-    Bonuses().setCurrentRow(0);
+    Bonuses().SelectRow(0);
     OnBonusDialog([](BonusDialog&) {});
-    const QPoint belowTheEntries(Bonuses().viewport()->width() / 2, Bonuses().viewport()->height() - 5);
-    QTest::mouseDClick(Bonuses().viewport(), Qt::LeftButton, Qt::NoModifier, belowTheEntries);
+    const QPoint belowTheEntries(Bonuses().width() / 2, Bonuses().height() - 5);
+    QTest::mouseDClick(&Bonuses(), Qt::LeftButton, Qt::NoModifier, belowTheEntries);
     EXPECT_EQ(bonusDialogRuns, 2) << "a double click anywhere on the list edits the selected entry";
 }
 
@@ -125,7 +125,7 @@ TEST_F(ItemSheetTest, WhatTheUserDidNotMeanChangesNothing) {
 TEST_F(ItemSheetTest, AnEntryThatIsNoNumberStopsTheEditBeforeTheDialog) {
     project.Write("Quest/SERVER/RubyRing.ITM", "Type=Ring\r\nBonus=Attack+12x\r\n");
     OpenItem("RubyRing.ITM");
-    Bonuses().setCurrentRow(0);
+    Bonuses().SelectRow(0);
     OnBonusDialog([](BonusDialog&) { FAIL() << "the dialog must not open"; });
     ClickCommand("editBonusButton");
     EXPECT_EQ(desktop.messages.back(), QStringLiteral("\"12x\" is not a valid integer value"));

@@ -72,8 +72,8 @@ void ItemSheetTest::OnBonusDialog(std::function<void(BonusDialog&)> drive, bool 
 
 QStringList ItemSheetTest::BonusTexts() {
     QStringList texts;
-    for (int row = 0; row < Bonuses().count(); ++row)
-        texts << Bonuses().item(row)->text();
+    for (int row = 0; row < Bonuses().Count(); ++row)
+        texts << Bonuses().At(row).text;
     return texts;
 }
 

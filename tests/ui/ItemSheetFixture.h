@@ -4,11 +4,11 @@
 #include "tests/support/TempFolder.h"
 #include "ui/forms/BonusDialog.h"
 #include "ui/forms/ItemSheet.h"
+#include "ui/widgets/BonusList.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -42,7 +42,7 @@ protected:
     QComboBox& Class() { return Child<QComboBox>("classBox"); }
     QLineEdit& Price() { return Child<QLineEdit>("priceField"); }
     QLineEdit& Stack() { return Child<QLineEdit>("stackField"); }
-    QListWidget& Bonuses() { return Child<QListWidget>("bonusList"); }
+    BonusList& Bonuses() { return Child<BonusList>("bonusList"); }
     QStringList BonusTexts();
     bool Lit(const char* buttonName) { return Child<QWidget>(buttonName).isVisible(); }
 

@@ -6,6 +6,7 @@
 #include "ui/artwork/SheetArtwork.h"
 #include "ui/artwork/SheetFont.h"
 #include "ui/artwork/SheetPictures.h"
+#include "ui/widgets/BonusList.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/DescriptionBox.h"
 #include "ui/widgets/DigitEdit.h"
@@ -13,9 +14,7 @@
 #include "ui/widgets/SheetBackground.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QScreen>
 
 namespace {
@@ -72,11 +71,9 @@ void ItemSheet::BuildControls() {
     m_typeBox = MakeChoice("typeBox", 232, 56, this);
     for (const auto& type : ItemVocabulary::ItemTypes())
         m_typeBox->addItem(QString::fromStdString(type));
-    m_bonusList = new QListWidget(this);
+    m_bonusList = new BonusList(this);
     m_bonusList->setObjectName(QStringLiteral("bonusList"));
-    m_bonusList->setFrameShape(QFrame::NoFrame);
     m_bonusList->setGeometry(232, 224, 209, 185);
-    m_bonusList->viewport()->setMouseTracking(true);
     m_classBox = MakeChoice("classBox", 232, 96, this);
     m_descriptionBox = new DescriptionBox(this);
     m_descriptionBox->setGeometry(16, 152, 193, 257);
@@ -116,7 +113,9 @@ void ItemSheet::BuildHoverButtons(const SheetPictures& pictures) {
 
 void ItemSheet::ConnectHandlers() {
     connect(m_background, &SheetBackground::pointerMoved, this, &ItemSheet::PointerMovedOverSheet);
-    m_bonusList->viewport()->installEventFilter(this);
+    connect(m_bonusList, &BonusList::pointerMoved, this, &ItemSheet::HideHoverButtons);
+    // A double click anywhere on the list edits the selected entry, as the Edit command does.
+    connect(m_bonusList, &BonusList::doubleClicked, this, Guarded(m_desktop, this, &ItemSheet::EditBonus));
     connect(m_typeBox, QOverload<int>::of(&QComboBox::activated), this,
             Guarded(m_desktop, this, &ItemSheet::TypeChosen));
     connect(m_classBox, QOverload<int>::of(&QComboBox::activated), this,
@@ -148,15 +147,6 @@ void ItemSheet::showEvent(QShowEvent* event) {
     QMetaObject::invokeMethod(this, Guarded(m_desktop, this, &ItemSheet::OpenOrStartItem), Qt::QueuedConnection);
 }
 
-bool ItemSheet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_bonusList->viewport() && event->type() == QEvent::MouseMove)
-        PointerMovedOverBonusList();
-    // A double click anywhere on the list edits the selected entry, as the Edit command does.
-    if (watched == m_bonusList->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        RunEventHandler(m_desktop, this, [this] { EditBonus(); });
-    return QWidget::eventFilter(watched, event);
-}
-
 void ItemSheet::BringToFront() {
     if (isMinimized())
         showNormal();
@@ -172,10 +162,6 @@ void ItemSheet::PointerMovedOverSheet(const QPoint& point) {
             return;
         }
     }
-}
-
-void ItemSheet::PointerMovedOverBonusList() {
-    HideHoverButtons();
 }
 
 void ItemSheet::HideHoverButtons() {

@@ -13,14 +13,13 @@
 #include <string>
 #include <vector>
 
+class BonusList;
 class DescriptionBox;
 class Desktop;
 class DigitEdit;
 class HoverButton;
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class SheetBackground;
 struct SheetPictures;
 class BonusDialog;
@@ -53,7 +52,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void TakeCommandLine(const std::vector<std::string>& arguments);
@@ -72,13 +70,11 @@ private:
     std::optional<std::string> SelectedClass() const;
     void AddBonusEntry(const std::string& bytes);
     std::vector<std::string> BonusEntries() const;
-    QListWidgetItem* SelectedBonus() const;
 
     void TypeChosen();
     void ClassChosen();
     void RunWearableCheck();
     void PointerMovedOverSheet(const QPoint& point);
-    void PointerMovedOverBonusList();
     void HideHoverButtons();
 
     bool DescriptionCanBeSaved(const QString& description);
@@ -100,7 +96,7 @@ private:
     QLabel* m_icon = nullptr;
     std::array<HoverButton*, SheetArtwork::kCaptionCount> m_commandButtons{};
     QComboBox* m_typeBox = nullptr;
-    QListWidget* m_bonusList = nullptr;
+    BonusList* m_bonusList = nullptr;
     QComboBox* m_classBox = nullptr;
     DescriptionBox* m_descriptionBox = nullptr;
     DigitEdit* m_priceField = nullptr;

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QScopeGuard>
 
-#include <QListWidget>
 #include <utility>
 
 #include <algorithm>

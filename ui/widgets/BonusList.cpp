@@ -1,0 +1,240 @@
+#include "ui/widgets/BonusList.h"
+
+#include "ui/widgets/BonusListAccessible.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionViewItem>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// The room left and right of a row's text, as Qt's own lists leave it.
+constexpr int kTextMargin = 3;
+
+// The row a navigation key leads to from the selected one (-1: none), before it is kept within the rows.
+int RowForKey(int key, int selected, int page, int count) {
+    const int from = selected < 0 ? 0 : selected;
+    switch (key) {
+    case Qt::Key_Up:
+        return selected < 0 ? 0 : from - 1;
+    case Qt::Key_Down:
+        return selected < 0 ? 0 : from + 1;
+    case Qt::Key_PageUp:
+        return from - page;
+    case Qt::Key_PageDown:
+        return selected < 0 ? 0 : from + page;
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return count - 1;
+    default:
+        return -1;
+    }
+}
+
+bool IsNavigationKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+           key == Qt::Key_Home || key == Qt::Key_End;
+}
+
+} // namespace
+
+BonusList::BonusList(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallBonusListAccessibility();
+}
+
+void BonusList::Append(Entry entry) {
+    m_entries.push_back(std::move(entry));
+    RowsChanged();
+}
+
+void BonusList::Replace(int row, Entry entry) {
+    m_entries[static_cast<std::size_t>(row)] = std::move(entry);
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        event.setChild(row);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BonusList::Remove(int row) {
+    m_entries.erase(m_entries.begin() + row);
+    m_selected = -1;
+    RowsChanged();
+}
+
+void BonusList::SelectRow(int row) {
+    if (row == m_selected)
+        return;
+    m_selected = row;
+    ScrollToShow(row);
+    update();
+    TellSelection();
+}
+
+QRect BonusList::RowsRect() const {
+    QRect rows = rect();
+    if (m_scrollBar && m_scrollBar->isVisible())
+        rows.setRight(m_scrollBar->x() - 1);
+    return rows;
+}
+
+int BonusList::RowHeight() const {
+    // A text line's height, as Qt's lists lay their rows out.
+    return std::max(1, qCeil(QFontMetricsF(font()).height()));
+}
+
+int BonusList::FirstShownRow() const {
+    return m_scrollBar ? m_scrollBar->value() : 0;
+}
+
+int BonusList::FullRowsShown() const {
+    return std::max(1, height() / RowHeight());
+}
+
+int BonusList::RowAt(const QPoint& point) const {
+    if (!RowsRect().contains(point))
+        return -1;
+    const int row = FirstShownRow() + point.y() / RowHeight();
+    return row < Count() ? row : -1;
+}
+
+void BonusList::RowsChanged() {
+    const int hidden = Count() - FullRowsShown();
+    if (hidden > 0 && !m_scrollBar) {
+        m_scrollBar = new QScrollBar(Qt::Vertical, this);
+        m_scrollBar->setFocusPolicy(Qt::NoFocus);
+        connect(m_scrollBar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+    }
+    if (m_scrollBar) {
+        const int width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollBar);
+        m_scrollBar->setGeometry(this->width() - width, 0, width, height());
+        m_scrollBar->setRange(0, std::max(0, hidden));
+        m_scrollBar->setPageStep(FullRowsShown());
+        m_scrollBar->setVisible(hidden > 0);
+    }
+    update();
+}
+
+void BonusList::ScrollToShow(int row) {
+    if (!m_scrollBar || row < 0)
+        return;
+    if (row < FirstShownRow())
+        m_scrollBar->setValue(row);
+    else if (row >= FirstShownRow() + FullRowsShown())
+        m_scrollBar->setValue(row - FullRowsShown() + 1);
+}
+
+void BonusList::TellSelection() {
+    if (!QAccessible::isActive() || m_selected < 0)
+        return;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(m_selected);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_selected);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void BonusList::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    const QRect rows = RowsRect();
+    const int rowHeight = RowHeight();
+    const int textWidth = rows.width() - 2 * kTextMargin;
+    for (int row = FirstShownRow(), top = 0; row < Count() && top < rows.height(); ++row, top += rowHeight) {
+        const QRect area(rows.left(), top, rows.width(), rowHeight);
+        const bool selected = row == m_selected;
+        if (selected)
+            DrawSelectedRowPanel(painter, area);
+        painter.setPen(selected ? palette().highlightedText().color() : palette().text().color());
+        painter.drawText(area.adjusted(kTextMargin, 0, -kTextMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(At(row).text, Qt::ElideRight, textWidth));
+    }
+    if (hasFocus()) {
+        // Where the keys act: the selected row, or the first shown when none is.
+        const int current = m_selected >= FirstShownRow() ? m_selected - FirstShownRow() : 0;
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        // Qt's lists frame their current row whether the focus came by key or by click.
+        focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+        focus.rect = QRect(rows.left(), current * rowHeight, rows.width(), rowHeight);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void BonusList::DrawSelectedRowPanel(QPainter& painter, const QRect& area) const {
+    // The style's own selection, so that the row looks as it does in the program's other lists.
+    QStyleOptionViewItem panel;
+    panel.initFrom(this);
+    panel.rect = area;
+    panel.state |= QStyle::State_Selected;
+    panel.showDecorationSelected = true;
+    panel.viewItemPosition = QStyleOptionViewItem::OnlyOne;
+    style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, &painter, this);
+}
+
+void BonusList::mousePressEvent(QMouseEvent* event) {
+    // A press below the last row keeps the selection, as Qt's lists do.
+    const int row = RowAt(event->position().toPoint());
+    if (row >= 0 && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton))
+        SelectRow(row);
+}
+
+void BonusList::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT pointerMoved();
+    const int row = RowAt(event->position().toPoint());
+    if ((event->buttons() & Qt::LeftButton) && row >= 0)
+        SelectRow(row);
+}
+
+void BonusList::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+void BonusList::keyPressEvent(QKeyEvent* event) {
+    if (!IsNavigationKey(event->key()) || Count() == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int row = RowForKey(event->key(), m_selected, FullRowsShown(), Count());
+    SelectRow(std::clamp(row, 0, Count() - 1));
+}
+
+void BonusList::wheelEvent(QWheelEvent* event) {
+    if (m_scrollBar && m_scrollBar->isVisible())
+        QCoreApplication::sendEvent(m_scrollBar, event);
+    else
+        event->ignore();
+}
+
+void BonusList::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void BonusList::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void BonusList::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    RowsChanged();
+    ScrollToShow(m_selected);
+}
