@@ -41,6 +41,9 @@ TEST_F(BonusListTest, TheUserPicksARowByClickOrKeyAndAPressBelowTheRowsKeepsIt) 
     EXPECT_EQ(list.SelectedRow(), 2);
     QTest::keyClick(&list, Qt::Key_PageUp);
     EXPECT_EQ(list.SelectedRow(), 0);
+    QTest::keyClicks(&list, QStringLiteral("bonus 2"));
+    EXPECT_EQ(list.SelectedRow(), 2) << "typing finds the row that starts so";
+    QTest::keyClick(&list, Qt::Key_Home);
 
     QSignalSpy doubleClicks(&list, &BonusList::doubleClicked);
     QSignalSpy moves(&list, &BonusList::pointerMoved);

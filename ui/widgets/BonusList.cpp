@@ -3,6 +3,7 @@
 #include "ui/widgets/BonusListAccessible.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,7 +87,7 @@ void BonusList::SelectRow(int row) {
 
 QRect BonusList::RowsRect() const {
     QRect rows = rect();
-    if (m_scrollBar && m_scrollBar->isVisible())
+    if (m_scrollBar && !m_scrollBar->isHidden())
         rows.setRight(m_scrollBar->x() - 1);
     return rows;
 }
@@ -208,16 +209,33 @@ void BonusList::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void BonusList::keyPressEvent(QKeyEvent* event) {
-    if (!IsNavigationKey(event->key()) || Count() == 0) {
+    const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (Count() > 0 && IsNavigationKey(event->key()))
+        SelectRow(std::clamp(RowForKey(event->key(), m_selected, FullRowsShown(), Count()), 0, Count() - 1));
+    else if (Count() > 0 && typed)
+        SearchFor(event->text());
+    else
         QWidget::keyPressEvent(event);
-        return;
+}
+
+void BonusList::SearchFor(const QString& typed) {
+    // Letters typed in quick succession make one search, as in Qt's lists; a new search starts after the selection.
+    const bool continued = m_searchClock.isValid() && m_searchClock.elapsed() < QApplication::keyboardInputInterval();
+    m_search = continued ? m_search + typed : typed;
+    m_searchClock.start();
+    const int start = m_selected < 0 ? 0 : continued ? m_selected : m_selected + 1;
+    for (int i = 0; i < Count(); ++i) {
+        const int row = (start + i) % Count();
+        if (At(row).text.startsWith(m_search, Qt::CaseInsensitive)) {
+            SelectRow(row);
+            return;
+        }
     }
-    const int row = RowForKey(event->key(), m_selected, FullRowsShown(), Count());
-    SelectRow(std::clamp(row, 0, Count() - 1));
 }
 
 void BonusList::wheelEvent(QWheelEvent* event) {
-    if (m_scrollBar && m_scrollBar->isVisible())
+    if (m_scrollBar && !m_scrollBar->isHidden())
         QCoreApplication::sendEvent(m_scrollBar, event);
     else
         event->ignore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -65,9 +66,13 @@ private:
     void RowsChanged();
     void ScrollToShow(int row);
     void TellSelection();
+    void SearchFor(const QString& typed);
     void DrawSelectedRowPanel(QPainter& painter, const QRect& area) const;
 
     std::vector<Entry> m_entries;
     int m_selected = -1;
     QScrollBar* m_scrollBar = nullptr;
+    // What was typed to find a row, and since when.
+    QString m_search;
+    QElapsedTimer m_searchClock;
 };
