@@ -4,7 +4,7 @@
 #include "tests/support/TempFolder.h"
 #include "ui/forms/BonusDialog.h"
 #include "ui/forms/ItemSheet.h"
-#include "ui/widgets/BonusList.h"
+#include "ui/widgets/BonusListBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -42,7 +42,7 @@ protected:
     QComboBox& Class() { return Child<QComboBox>("classBox"); }
     QLineEdit& Price() { return Child<QLineEdit>("priceField"); }
     QLineEdit& Stack() { return Child<QLineEdit>("stackField"); }
-    BonusList& Bonuses() { return Child<BonusList>("bonusList"); }
+    BonusListBox& Bonuses() { return Child<BonusListBox>("bonusList"); }
     QStringList BonusTexts();
     bool Lit(const char* buttonName) { return Child<QWidget>(buttonName).isVisible(); }
 

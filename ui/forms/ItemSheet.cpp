@@ -6,7 +6,7 @@
 #include "ui/artwork/SheetArtwork.h"
 #include "ui/artwork/SheetFont.h"
 #include "ui/artwork/SheetPictures.h"
-#include "ui/widgets/BonusList.h"
+#include "ui/widgets/BonusListBox.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/DescriptionBox.h"
 #include "ui/widgets/DigitEdit.h"
@@ -71,7 +71,7 @@ void ItemSheet::BuildControls() {
     m_typeBox = MakeChoice("typeBox", 232, 56, this);
     for (const auto& type : ItemVocabulary::ItemTypes())
         m_typeBox->addItem(QString::fromStdString(type));
-    m_bonusList = new BonusList(this);
+    m_bonusList = new BonusListBox(this);
     m_bonusList->setObjectName(QStringLiteral("bonusList"));
     m_bonusList->setGeometry(232, 224, 209, 185);
     m_classBox = MakeChoice("classBox", 232, 96, this);
@@ -113,9 +113,9 @@ void ItemSheet::BuildHoverButtons(const SheetPictures& pictures) {
 
 void ItemSheet::ConnectHandlers() {
     connect(m_background, &SheetBackground::pointerMoved, this, &ItemSheet::PointerMovedOverSheet);
-    connect(m_bonusList, &BonusList::pointerMoved, this, &ItemSheet::HideHoverButtons);
+    connect(m_bonusList, &BonusListBox::pointerMoved, this, &ItemSheet::HideHoverButtons);
     // A double click anywhere on the list edits the selected entry, as the Edit command does.
-    connect(m_bonusList, &BonusList::doubleClicked, this, Guarded(m_desktop, this, &ItemSheet::EditBonus));
+    connect(m_bonusList, &BonusListBox::doubleClicked, this, Guarded(m_desktop, this, &ItemSheet::EditBonus));
     connect(m_typeBox, QOverload<int>::of(&QComboBox::activated), this,
             Guarded(m_desktop, this, &ItemSheet::TypeChosen));
     connect(m_classBox, QOverload<int>::of(&QComboBox::activated), this,

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class BonusList;
+class BonusListBox;
 class DescriptionBox;
 class Desktop;
 class DigitEdit;
@@ -96,7 +96,7 @@ private:
     QLabel* m_icon = nullptr;
     std::array<HoverButton*, SheetArtwork::kCaptionCount> m_commandButtons{};
     QComboBox* m_typeBox = nullptr;
-    BonusList* m_bonusList = nullptr;
+    BonusListBox* m_bonusList = nullptr;
     QComboBox* m_classBox = nullptr;
     DescriptionBox* m_descriptionBox = nullptr;
     DigitEdit* m_priceField = nullptr;

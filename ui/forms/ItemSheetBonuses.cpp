@@ -3,7 +3,7 @@
 
 #include "platform/Desktop.h"
 #include "ui/forms/BonusDialog.h"
-#include "ui/widgets/BonusList.h"
+#include "ui/widgets/BonusListBox.h"
 
 #include <QComboBox>
 

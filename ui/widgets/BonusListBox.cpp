@@ -1,6 +1,6 @@
-#include "ui/widgets/BonusList.h"
+#include "ui/widgets/BonusListBox.h"
 
-#include "ui/widgets/BonusListAccessible.h"
+#include "ui/widgets/BonusListBoxAccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -48,19 +48,19 @@ bool IsNavigationKey(int key) {
 
 } // namespace
 
-BonusList::BonusList(QWidget* parent) : QWidget(parent) {
+BonusListBox::BonusListBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    InstallBonusListAccessibility();
+    InstallBonusListBoxAccessibility();
 }
 
-void BonusList::Append(Entry entry) {
+void BonusListBox::Append(Entry entry) {
     m_entries.push_back(std::move(entry));
     RowsChanged();
 }
 
-void BonusList::Replace(int row, Entry entry) {
+void BonusListBox::Replace(int row, Entry entry) {
     m_entries[static_cast<std::size_t>(row)] = std::move(entry);
     update();
     if (QAccessible::isActive()) {
@@ -70,13 +70,13 @@ void BonusList::Replace(int row, Entry entry) {
     }
 }
 
-void BonusList::Remove(int row) {
+void BonusListBox::Remove(int row) {
     m_entries.erase(m_entries.begin() + row);
     m_selected = -1;
     RowsChanged();
 }
 
-void BonusList::SelectRow(int row) {
+void BonusListBox::SelectRow(int row) {
     if (row == m_selected)
         return;
     m_selected = row;
@@ -85,34 +85,34 @@ void BonusList::SelectRow(int row) {
     TellSelection();
 }
 
-QRect BonusList::RowsRect() const {
+QRect BonusListBox::RowsRect() const {
     QRect rows = rect();
     if (m_scrollBar && !m_scrollBar->isHidden())
         rows.setRight(m_scrollBar->x() - 1);
     return rows;
 }
 
-int BonusList::RowHeight() const {
+int BonusListBox::RowHeight() const {
     // A text line's height, as Qt's lists lay their rows out.
     return std::max(1, qCeil(QFontMetricsF(font()).height()));
 }
 
-int BonusList::FirstShownRow() const {
+int BonusListBox::FirstShownRow() const {
     return m_scrollBar ? m_scrollBar->value() : 0;
 }
 
-int BonusList::FullRowsShown() const {
+int BonusListBox::FullRowsShown() const {
     return std::max(1, height() / RowHeight());
 }
 
-int BonusList::RowAt(const QPoint& point) const {
+int BonusListBox::RowAt(const QPoint& point) const {
     if (!RowsRect().contains(point))
         return -1;
     const int row = FirstShownRow() + point.y() / RowHeight();
     return row < Count() ? row : -1;
 }
 
-void BonusList::RowsChanged() {
+void BonusListBox::RowsChanged() {
     const int hidden = Count() - FullRowsShown();
     if (hidden > 0 && !m_scrollBar) {
         m_scrollBar = new QScrollBar(Qt::Vertical, this);
@@ -129,7 +129,7 @@ void BonusList::RowsChanged() {
     update();
 }
 
-void BonusList::ScrollToShow(int row) {
+void BonusListBox::ScrollToShow(int row) {
     if (!m_scrollBar || row < 0)
         return;
     if (row < FirstShownRow())
@@ -138,7 +138,7 @@ void BonusList::ScrollToShow(int row) {
         m_scrollBar->setValue(row - FullRowsShown() + 1);
 }
 
-void BonusList::TellSelection() {
+void BonusListBox::TellSelection() {
     if (!QAccessible::isActive() || m_selected < 0)
         return;
     QAccessibleEvent selection(this, QAccessible::Selection);
@@ -151,7 +151,7 @@ void BonusList::TellSelection() {
     }
 }
 
-void BonusList::paintEvent(QPaintEvent*) {
+void BonusListBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const QRect rows = RowsRect();
@@ -178,7 +178,7 @@ void BonusList::paintEvent(QPaintEvent*) {
     }
 }
 
-void BonusList::DrawSelectedRowPanel(QPainter& painter, const QRect& area) const {
+void BonusListBox::DrawSelectedRowPanel(QPainter& painter, const QRect& area) const {
     // The style's own selection, so that the row looks as it does in the program's other lists.
     QStyleOptionViewItem panel;
     panel.initFrom(this);
@@ -189,26 +189,26 @@ void BonusList::DrawSelectedRowPanel(QPainter& painter, const QRect& area) const
     style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, &painter, this);
 }
 
-void BonusList::mousePressEvent(QMouseEvent* event) {
+void BonusListBox::mousePressEvent(QMouseEvent* event) {
     // A press below the last row keeps the selection, as Qt's lists do.
     const int row = RowAt(event->position().toPoint());
     if (row >= 0 && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton))
         SelectRow(row);
 }
 
-void BonusList::mouseMoveEvent(QMouseEvent* event) {
+void BonusListBox::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT pointerMoved();
     const int row = RowAt(event->position().toPoint());
     if ((event->buttons() & Qt::LeftButton) && row >= 0)
         SelectRow(row);
 }
 
-void BonusList::mouseDoubleClickEvent(QMouseEvent* event) {
+void BonusListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     Q_EMIT doubleClicked();
 }
 
-void BonusList::keyPressEvent(QKeyEvent* event) {
+void BonusListBox::keyPressEvent(QKeyEvent* event) {
     const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint() &&
                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (Count() > 0 && IsNavigationKey(event->key()))
@@ -219,7 +219,7 @@ void BonusList::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void BonusList::SearchFor(const QString& typed) {
+void BonusListBox::SearchFor(const QString& typed) {
     // Letters typed in quick succession make one search, as in Qt's lists; a new search starts after the selection.
     const bool continued = m_searchClock.isValid() && m_searchClock.elapsed() < QApplication::keyboardInputInterval();
     m_search = continued ? m_search + typed : typed;
@@ -234,24 +234,24 @@ void BonusList::SearchFor(const QString& typed) {
     }
 }
 
-void BonusList::wheelEvent(QWheelEvent* event) {
+void BonusListBox::wheelEvent(QWheelEvent* event) {
     if (m_scrollBar && !m_scrollBar->isHidden())
         QCoreApplication::sendEvent(m_scrollBar, event);
     else
         event->ignore();
 }
 
-void BonusList::focusInEvent(QFocusEvent* event) {
+void BonusListBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
 }
 
-void BonusList::focusOutEvent(QFocusEvent* event) {
+void BonusListBox::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
 }
 
-void BonusList::resizeEvent(QResizeEvent* event) {
+void BonusListBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     RowsChanged();
     ScrollToShow(m_selected);

@@ -1,6 +1,6 @@
-#include "ui/widgets/BonusListAccessible.h"
+#include "ui/widgets/BonusListBoxAccessible.h"
 
-#include "ui/widgets/BonusList.h"
+#include "ui/widgets/BonusListBox.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -11,7 +11,7 @@
 namespace {
 
 // Where the row lies in the list, shown or not.
-QRect RowArea(const BonusList& list, int row) {
+QRect RowArea(const BonusListBox& list, int row) {
     const QRect rows = list.RowsRect();
     return QRect(rows.left(), (row - list.FirstShownRow()) * list.RowHeight(), rows.width(), list.RowHeight());
 }
@@ -19,7 +19,7 @@ QRect RowArea(const BonusList& list, int row) {
 // One row of a list. It stands for the row at its index, whatever entry that is now.
 class RowAccessible : public QAccessibleInterface {
 public:
-    RowAccessible(BonusList* list, int row) : m_list(list), m_row(row) {}
+    RowAccessible(BonusListBox* list, int row) : m_list(list), m_row(row) {}
 
     bool isValid() const override { return m_list && m_row < m_list->Count(); }
     QObject* object() const override { return nullptr; }
@@ -56,13 +56,13 @@ public:
     }
 
 private:
-    QPointer<BonusList> m_list;
+    QPointer<BonusListBox> m_list;
     int m_row;
 };
 
 class ListAccessible : public QAccessibleWidget {
 public:
-    explicit ListAccessible(BonusList* list) : QAccessibleWidget(list, QAccessible::List) {}
+    explicit ListAccessible(BonusListBox* list) : QAccessibleWidget(list, QAccessible::List) {}
 
     ~ListAccessible() override {
         for (const auto& [row, id] : m_rows)
@@ -101,21 +101,21 @@ public:
     }
 
 private:
-    BonusList& List() const { return *static_cast<BonusList*>(widget()); }
+    BonusListBox& List() const { return *static_cast<BonusListBox*>(widget()); }
 
     // The rows asked for so far, made once each and kept in Qt's registry.
     mutable std::map<int, QAccessible::Id> m_rows;
 };
 
 QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
-    if (auto* list = qobject_cast<BonusList*>(object))
+    if (auto* list = qobject_cast<BonusListBox*>(object))
         return new ListAccessible(list);
     return nullptr;
 }
 
 } // namespace
 
-void InstallBonusListAccessibility() {
+void InstallBonusListBoxAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(MakeAccessible);
         return true;

@@ -13,7 +13,7 @@ class QScrollBar;
 // The item sheet's list of bonuses: a row of text for each entry, at most one of them selected, painted on the
 // sheet's white box. Qt's item views cost the start-up more than any other control of the sheet, and a list of short
 // rows needs none of what they can do. A scroll bar is made only once the rows no longer fit.
-class BonusList : public QWidget {
+class BonusListBox : public QWidget {
     Q_OBJECT
 
 public:
@@ -23,7 +23,7 @@ public:
         std::string bytes;
     };
 
-    explicit BonusList(QWidget* parent);
+    explicit BonusListBox(QWidget* parent);
 
     int Count() const { return static_cast<int>(m_entries.size()); }
     const Entry& At(int row) const { return m_entries[static_cast<std::size_t>(row)]; }

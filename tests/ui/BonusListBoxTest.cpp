@@ -1,4 +1,4 @@
-#include "ui/widgets/BonusList.h"
+#include "ui/widgets/BonusListBox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +11,7 @@
 namespace {
 
 // A list of the sheet's size with the given number of rows: "Bonus 0", "Bonus 1", ...
-class BonusListTest : public testing::Test {
+class BonusListBoxTest : public testing::Test {
 protected:
     void Show(int rows) {
         list.setGeometry(0, 0, 209, 185);
@@ -24,10 +24,10 @@ protected:
     // The middle of the row shown at that place from the top.
     QPoint ShownRow(int place) const { return QPoint(40, place * list.RowHeight() + list.RowHeight() / 2); }
 
-    BonusList list{nullptr};
+    BonusListBox list{nullptr};
 };
 
-TEST_F(BonusListTest, TheUserPicksARowByClickOrKeyAndAPressBelowTheRowsKeepsIt) {
+TEST_F(BonusListBoxTest, TheUserPicksARowByClickOrKeyAndAPressBelowTheRowsKeepsIt) {
     Show(3);
     EXPECT_EQ(list.SelectedRow(), -1);
     QTest::mouseClick(&list, Qt::LeftButton, Qt::NoModifier, ShownRow(1));
@@ -45,8 +45,8 @@ TEST_F(BonusListTest, TheUserPicksARowByClickOrKeyAndAPressBelowTheRowsKeepsIt) 
     EXPECT_EQ(list.SelectedRow(), 2) << "typing finds the row that starts so";
     QTest::keyClick(&list, Qt::Key_Home);
 
-    QSignalSpy doubleClicks(&list, &BonusList::doubleClicked);
-    QSignalSpy moves(&list, &BonusList::pointerMoved);
+    QSignalSpy doubleClicks(&list, &BonusListBox::doubleClicked);
+    QSignalSpy moves(&list, &BonusListBox::pointerMoved);
     QTest::mouseDClick(&list, Qt::LeftButton, Qt::NoModifier, ShownRow(6));
     QTest::mouseMove(&list, ShownRow(2));
     EXPECT_EQ(doubleClicks.size(), 1);
@@ -59,7 +59,7 @@ TEST_F(BonusListTest, TheUserPicksARowByClickOrKeyAndAPressBelowTheRowsKeepsIt) 
     EXPECT_EQ(list.SelectedRow(), 0) << "with none selected, the keys start at the first row";
 }
 
-TEST_F(BonusListTest, ManyRowsScrollAndTheSelectedRowIsDrawnWhereItIsShown) {
+TEST_F(BonusListBoxTest, ManyRowsScrollAndTheSelectedRowIsDrawnWhereItIsShown) {
     Show(100);
     auto* scrollBar = list.findChild<QScrollBar*>();
     ASSERT_TRUE(scrollBar && scrollBar->isVisible());
@@ -87,7 +87,7 @@ TEST_F(BonusListTest, ManyRowsScrollAndTheSelectedRowIsDrawnWhereItIsShown) {
     EXPECT_EQ(list.FirstShownRow(), 0);
 }
 
-TEST_F(BonusListTest, ScreenReadersSeeTheRowsAndWhichIsSelected) {
+TEST_F(BonusListBoxTest, ScreenReadersSeeTheRowsAndWhichIsSelected) {
     Show(3);
     QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&list);
     ASSERT_NE(shown, nullptr);
