@@ -10,7 +10,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <QStyleOptionViewItem>
 #include <QtMath>
 
 #include <algorithm>
@@ -160,8 +159,10 @@ void BonusListBox::paintEvent(QPaintEvent*) {
     for (int row = FirstShownRow(), top = 0; row < Count() && top < rows.height(); ++row, top += rowHeight) {
         const QRect area(rows.left(), top, rows.width(), rowHeight);
         const bool selected = row == m_selected;
+        // The selection as a Windows list box draws it, which is how the Linux style draws it too; the Windows
+        // style's own light selection of its item views would leave the row's light text unreadable.
         if (selected)
-            DrawSelectedRowPanel(painter, area);
+            painter.fillRect(area, palette().highlight());
         painter.setPen(selected ? palette().highlightedText().color() : palette().text().color());
         painter.drawText(area.adjusted(kTextMargin, 0, -kTextMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          fontMetrics().elidedText(At(row).text, Qt::ElideRight, textWidth));
@@ -176,17 +177,6 @@ void BonusListBox::paintEvent(QPaintEvent*) {
         focus.rect = QRect(rows.left(), current * rowHeight, rows.width(), rowHeight);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
-}
-
-void BonusListBox::DrawSelectedRowPanel(QPainter& painter, const QRect& area) const {
-    // The style's own selection, so that the row looks as it does in the program's other lists.
-    QStyleOptionViewItem panel;
-    panel.initFrom(this);
-    panel.rect = area;
-    panel.state |= QStyle::State_Selected;
-    panel.showDecorationSelected = true;
-    panel.viewItemPosition = QStyleOptionViewItem::OnlyOne;
-    style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, &painter, this);
 }
 
 void BonusListBox::mousePressEvent(QMouseEvent* event) {

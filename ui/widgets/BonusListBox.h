@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-class QPainter;
 class QScrollBar;
 
 // The item sheet's list of bonuses: a row of text for each entry, at most one of them selected, painted on the
@@ -67,7 +66,6 @@ private:
     void ScrollToShow(int row);
     void TellSelection();
     void SearchFor(const QString& typed);
-    void DrawSelectedRowPanel(QPainter& painter, const QRect& area) const;
 
     std::vector<Entry> m_entries;
     int m_selected = -1;
