@@ -1,7 +1,13 @@
 #include "ui/widgets/ItemIcon.h"
 #include "tests/support/TempFolder.h"
+#include "ui/widgets/PlainBitmap.h"
 
 #include <QImage>
+
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +21,43 @@ std::string SavePicture(const TempFolder& folder, const std::string& name, const
     const std::string path = folder.Path(name);
     EXPECT_TRUE(picture.save(QString::fromStdString(path), format));
     return path;
+}
+
+void Append(QByteArray& bytes, qint64 value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A bitmap with a 40-byte header and no compression; pixel (x, y) is palette entry or grey level x * 3 + y, capped
+// at indexLimit. colours: the table's entries as the header gives them (0: all 256 for 8 bits).
+QByteArray Bitmap(int width, int height, int bits, int colours = 0, int compression = 0, int indexLimit = 255) {
+    const int entries = bits == 8 ? (colours ? colours : 256) : 0;
+    const int rowBytes = (width * bits + 31) / 32 * 4;
+    const int rows = std::abs(height);
+    QByteArray bytes("BM");
+    Append(bytes, 54 + entries * 4 + rowBytes * rows, 4);
+    Append(bytes, 0, 4);
+    Append(bytes, 54 + entries * 4, 4);
+    for (const auto& [value, size] : std::initializer_list<std::pair<qint64, int>>{{40, 4},
+                                                                                   {width, 4},
+                                                                                   {height, 4},
+                                                                                   {1, 2},
+                                                                                   {bits, 2},
+                                                                                   {compression, 4},
+                                                                                   {0, 4},
+                                                                                   {0, 8},
+                                                                                   {colours, 4},
+                                                                                   {0, 4}})
+        Append(bytes, value, size);
+    for (int i = 0; i < entries; ++i)
+        Append(bytes, qint64(i * 50 % 256) | qint64(i * 90 % 256) << 8 | qint64(255 - i) << 16, 4);
+    for (int y = 0; y < rows; ++y) {
+        QByteArray row;
+        for (int x = 0; x < width; ++x)
+            Append(row, bits == 8 ? std::min(x * 3 + y, indexLimit) : (x * 3 + y) * 0x010203, bits / 8);
+        bytes.append(row.leftJustified(rowBytes, '\0'));
+    }
+    return bytes;
 }
 
 void ExpectGroundTransparentAndFigureKept(const ItemIcon& read) {
@@ -39,4 +82,15 @@ TEST(ItemIcon, APictureIsReadByItsNameOrElseByItsContent) {
     folder.Write("Broken.bmp", "BM not really a picture");
     EXPECT_TRUE(ReadItemIcon(folder.Path("Broken.bmp")).picture.isNull());
     EXPECT_TRUE(ReadItemIcon(folder.Path("Missing.bmp")).picture.isNull());
+}
+
+TEST(ItemIcon, PlainBitmapsGiveThePixelsOfQtsReaderAndOtherKindsAreLeftToIt) {
+    for (const QByteArray& bitmap : {Bitmap(5, 3, 24), Bitmap(5, -3, 24), Bitmap(3, 2, 8, 9), Bitmap(6, 2, 8)}) {
+        const QImage plain = ReadPlainBitmap(bitmap);
+        ASSERT_FALSE(plain.isNull());
+        EXPECT_EQ(plain, QImage::fromData(bitmap, "BMP").convertToFormat(QImage::Format_RGB32));
+    }
+    for (const QByteArray& other : {Bitmap(4, 2, 32), Bitmap(4, 2, 8, 0, 1), Bitmap(4, 2, 8, 2, 0, 7),
+                                    Bitmap(5, 3, 24).chopped(1), QByteArray("BM")})
+        EXPECT_TRUE(ReadPlainBitmap(other).isNull());
 }

@@ -3,6 +3,7 @@
 #include "base/FileError.h"
 #include "base/FileSystem.h"
 #include "platform/TextCodec.h"
+#include "ui/widgets/PlainBitmap.h"
 
 #include <QBitmap>
 #include <QBuffer>
@@ -15,6 +16,8 @@ namespace {
 // Reading by the format the name gives spares Qt from loading every image plug-in to ask whether it knows the
 // file; a picture whose name does not tell its format is then read by its content.
 QImage ReadPicture(const QByteArray& bytes, const QString& fileName, QSize& claimedSize) {
+    if (QImage plain = ReadPlainBitmap(bytes); !plain.isNull())
+        return plain;
     QBuffer byName;
     byName.setData(bytes);
     QImageReader reader(&byName, QFileInfo(fileName).suffix().toLatin1());
