@@ -90,7 +90,8 @@ TEST(ItemIcon, PlainBitmapsGiveThePixelsOfQtsReaderAndOtherKindsAreLeftToIt) {
         ASSERT_FALSE(plain.isNull());
         EXPECT_EQ(plain, QImage::fromData(bitmap, "BMP").convertToFormat(QImage::Format_RGB32));
     }
-    for (const QByteArray& other : {Bitmap(4, 2, 32), Bitmap(4, 2, 8, 0, 1), Bitmap(4, 2, 8, 2, 0, 7),
-                                    Bitmap(5, 3, 24).chopped(1), QByteArray("BM")})
+    for (const QByteArray& other :
+         {Bitmap(4, 2, 32), Bitmap(4, 2, 8, 0, 1), Bitmap(4, 2, 8, 2, 0, 7), Bitmap(5, 3, 24).chopped(1),
+          Bitmap(5, 3, 24).replace(18, 8, QByteArray(8, '\x7f')), QByteArray("BM")})
         EXPECT_TRUE(ReadPlainBitmap(other).isNull());
 }

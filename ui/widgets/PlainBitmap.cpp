@@ -34,7 +34,7 @@ QImage ReadPlainBitmap(const QByteArray& bytes) {
         return QImage();
     const qint64 rows = std::llabs(height);
     // Larger pictures are Qt's reader's to refuse, by the limit it is given.
-    if (width * rows * 4 > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
+    if (static_cast<std::uint64_t>(width * rows) * 4 > std::uint64_t(QImageReader::allocationLimit()) * 1024 * 1024)
         return QImage();
     const qint64 colours = bits == 8 ? (Field(bytes, 46, 4) != 0 ? Field(bytes, 46, 4) : 256) : 0;
     const qint64 pixelsAt = Field(bytes, 10, 4);
