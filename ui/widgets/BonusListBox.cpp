@@ -91,6 +91,11 @@ QRect BonusListBox::RowsRect() const {
     return rows;
 }
 
+QRect BonusListBox::RowRect(int row) const {
+    const QRect rows = RowsRect();
+    return QRect(rows.left(), (row - FirstShownRow()) * RowHeight(), rows.width(), RowHeight());
+}
+
 int BonusListBox::RowHeight() const {
     // A text line's height, as Qt's lists lay their rows out.
     return std::max(1, qCeil(QFontMetricsF(font()).height()));
@@ -154,10 +159,9 @@ void BonusListBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const QRect rows = RowsRect();
-    const int rowHeight = RowHeight();
     const int textWidth = rows.width() - 2 * kTextMargin;
-    for (int row = FirstShownRow(), top = 0; row < Count() && top < rows.height(); ++row, top += rowHeight) {
-        const QRect area(rows.left(), top, rows.width(), rowHeight);
+    for (int row = FirstShownRow(); row < Count() && RowRect(row).top() < rows.height(); ++row) {
+        const QRect area = RowRect(row);
         const bool selected = row == m_selected;
         // The selection as a Windows list box draws it, which is how the Linux style draws it too; the Windows
         // style's own light selection of its item views would leave the row's light text unreadable.
@@ -169,12 +173,11 @@ void BonusListBox::paintEvent(QPaintEvent*) {
     }
     if (hasFocus()) {
         // Where the keys act: the selected row, or the first shown when none is.
-        const int current = m_selected >= FirstShownRow() ? m_selected - FirstShownRow() : 0;
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         // Qt's lists frame their current row whether the focus came by key or by click.
         focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-        focus.rect = QRect(rows.left(), current * rowHeight, rows.width(), rowHeight);
+        focus.rect = RowRect(std::max(m_selected, FirstShownRow()));
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

@@ -39,6 +39,8 @@ public:
 
     // The rows' area, the whole list but for the scroll bar.
     QRect RowsRect() const;
+    // Where the row lies in the list, shown or scrolled out of it.
+    QRect RowRect(int row) const;
     int RowHeight() const;
     // The first row shown, which the scroll bar moves.
     int FirstShownRow() const;

@@ -10,12 +10,6 @@
 
 namespace {
 
-// Where the row lies in the list, shown or not.
-QRect RowArea(const BonusListBox& list, int row) {
-    const QRect rows = list.RowsRect();
-    return QRect(rows.left(), (row - list.FirstShownRow()) * list.RowHeight(), rows.width(), list.RowHeight());
-}
-
 // One row of a list. It stands for the row at its index, whatever entry that is now.
 class RowAccessible : public QAccessibleInterface {
 public:
@@ -39,7 +33,7 @@ public:
     QRect rect() const override {
         if (!isValid())
             return QRect();
-        const QRect area = RowArea(*m_list, m_row);
+        const QRect area = m_list->RowRect(m_row);
         return QRect(m_list->mapToGlobal(area.topLeft()), area.size());
     }
 
@@ -51,7 +45,7 @@ public:
             return state;
         state.selected = m_row == m_list->SelectedRow();
         state.focused = state.selected && m_list->hasFocus();
-        state.invisible = state.offscreen = !m_list->RowsRect().intersects(RowArea(*m_list, m_row));
+        state.invisible = state.offscreen = !m_list->RowsRect().intersects(m_list->RowRect(m_row));
         return state;
     }
 

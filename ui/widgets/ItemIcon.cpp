@@ -2,8 +2,8 @@
 
 #include "base/FileError.h"
 #include "base/FileSystem.h"
+#include "itemdata/IconBitmap.h"
 #include "platform/TextCodec.h"
-#include "ui/widgets/PlainBitmap.h"
 
 #include <QBitmap>
 #include <QBuffer>
@@ -11,13 +11,14 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <cstdint>
+#include <optional>
+
 namespace {
 
 // Reading by the format the name gives spares Qt from loading every image plug-in to ask whether it knows the
 // file; a picture whose name does not tell its format is then read by its content.
 QImage ReadPicture(const QByteArray& bytes, const QString& fileName, QSize& claimedSize) {
-    if (QImage plain = ReadPlainBitmap(bytes); !plain.isNull())
-        return plain;
     QBuffer byName;
     byName.setData(bytes);
     QImageReader reader(&byName, QFileInfo(fileName).suffix().toLatin1());
@@ -34,10 +35,24 @@ QImage ReadPicture(const QByteArray& bytes, const QString& fileName, QSize& clai
     return anyFormat.read();
 }
 
+// What Qt agrees to hold in memory for one picture.
+std::uint64_t PictureBytesLimit() {
+    return std::uint64_t(QImageReader::allocationLimit()) * 1024 * 1024;
+}
+
 // True when a picture of that size is more than Qt agrees to hold in memory.
 bool TooLargeToLoad(const QSize& size) {
-    const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    return size.isValid() && bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return size.isValid() && std::uint64_t(size.width()) * std::uint64_t(size.height()) * 4 > PictureBytesLimit();
+}
+
+// A plain bitmap as Qt's reader would give it, read without it; a null image for any other file.
+QImage ReadPlainPicture(const std::string& bytes) {
+    const std::optional<IconPixels> plain = ReadPlainBitmap(bytes, PictureBytesLimit());
+    if (!plain)
+        return QImage();
+    const QImage view(reinterpret_cast<const uchar*>(plain->rgb.data()), plain->width, plain->height,
+                      QImage::Format_RGB32);
+    return view.copy();
 }
 
 QPixmap Transparent(const QImage& picture) {
@@ -58,8 +73,9 @@ ItemIcon ReadItemIcon(const std::string& path) {
         return {QPixmap(), TextCodec::FromSystem(failure.what())};
     }
     QSize claimedSize;
-    const QImage picture =
-        ReadPicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), shownPath, claimedSize);
+    QImage picture = ReadPlainPicture(bytes);
+    if (picture.isNull())
+        picture = ReadPicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), shownPath, claimedSize);
     if (!picture.isNull())
         return {Transparent(picture), QString()};
     if (TooLargeToLoad(claimedSize))
