@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "base/CommandLine.h"
 #include "platform/EditorApplication.h"
 #include "platform/ErrorHandler.h"
 #include "platform/QtDesktop.h"
@@ -8,9 +9,9 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    // Every argument after the program's name is part of the path the suite passes, split at its blanks, as the
-    // bytes they are: Qt sees none of them, or it would take words such as "-reverse" for its own options.
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Every argument after the program's name is part of the path the suite passes, split at its blanks: Qt sees
+    // none of them, or it would take words such as "-reverse" for its own options.
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
     int programNameOnly = 1;
     EditorApplication application(programNameOnly, argv);
     QtDesktop desktop(application);

@@ -1,7 +1,10 @@
 #include "base/CommandLine.h"
 
 #include "base/FileNames.h"
+#include "base/Os.h"
 #include "base/TextCase.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +16,39 @@ std::string JoinedPath(const std::vector<std::string>& arguments) {
 }
 
 } // namespace
+
+std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (const char c : commandLine) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (inWord)
+                words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.push_back(word);
+    return words;
+}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    const auto whole = Os::WholeCommandLine();
+    if (!whole)
+        return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+    std::vector<std::string> words = SplitCommandLine(*whole);
+    if (!words.empty())
+        words.erase(words.begin());
+    return words;
+}
 
 std::optional<CommandLine> ReadCommandLine(const std::vector<std::string>& arguments, const PathStyle& style) {
     if (arguments.empty())

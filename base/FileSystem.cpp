@@ -29,7 +29,7 @@ std::optional<std::string> EntryIgnoringCase(const std::string& folder, const st
     std::error_code error;
     for (fs::directory_iterator it(Os::FileSystemPath(folder.empty() ? "." : folder), error), end; !error && it != end;
          it.increment(error)) {
-        const std::string candidate = Os::CodePageText(it->path().filename());
+        const std::string candidate = Os::PathText(it->path().filename());
         if (SameTextIgnoringCase(candidate, name))
             return candidate;
     }
@@ -78,7 +78,7 @@ std::string FileReplacedAt(const std::string& stored, AtLink atLink) {
     if (atLink == AtLink::WriteItsTarget && fs::is_symlink(path, error) && fs::is_regular_file(path, error)) {
         const fs::path target = fs::canonical(path, error);
         if (!error)
-            return Os::CodePageText(target);
+            return Os::PathText(target);
     }
     return stored;
 }
@@ -228,7 +228,7 @@ void SafeFileWriter::Commit() {
     if (error) {
         fs::remove(Os::FileSystemPath(m_temporary), ignored);
         if (!Os::IsHeldOpenError(error, m_target))
-            throw FileError(m_action, m_path, error.default_error_condition().message());
+            throw FileError(m_action, m_path, Os::ReasonText(error));
         throw FileError(m_action, m_path,
                         "the file is in use by another program; close it there and " +
                             std::string(m_action == "save" ? "save" : "try") + " again");
@@ -281,7 +281,7 @@ std::vector<FolderEntry> ListFolder(const std::string& folder) {
     for (fs::directory_iterator it(Os::FileSystemPath(stored.empty() ? "." : stored), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code kindError;
-        entries.push_back({Os::CodePageText(it->path().filename()), it->is_directory(kindError)});
+        entries.push_back({Os::PathText(it->path().filename()), it->is_directory(kindError)});
     }
     return entries;
 }

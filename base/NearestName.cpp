@@ -32,7 +32,7 @@ std::size_t SlipsAllowed(const std::string& name) {
 } // namespace
 
 std::optional<std::string> NearestName(const std::string& text, const std::vector<std::string>& names) {
-    const std::string upper = UpperCaseAscii(text);
+    const std::string upper = UpperCaseText(text);
     std::optional<std::string> nearest;
     std::size_t nearestDistance = 0;
     for (const auto& name : names) {
@@ -41,7 +41,7 @@ std::optional<std::string> NearestName(const std::string& text, const std::vecto
         const std::size_t lengthGap = std::max(text.size(), name.size()) - std::min(text.size(), name.size());
         if (name.empty() || lengthGap > allowed)
             continue;
-        const std::size_t distance = EditDistance(upper, UpperCaseAscii(name));
+        const std::size_t distance = EditDistance(upper, UpperCaseText(name));
         if (distance <= allowed && (!nearest || distance < nearestDistance)) {
             nearest = name;
             nearestDistance = distance;

@@ -40,11 +40,11 @@ std::string NarrowText(const std::wstring& wide, UINT codePage) {
 } // namespace
 
 std::filesystem::path FileSystemPath(const std::string& path) {
-    return std::filesystem::path(WideText(path, CP_ACP));
+    return std::filesystem::path(WideText(path, CP_UTF8));
 }
 
-std::string CodePageText(const std::filesystem::path& path) {
-    return NarrowText(path.native(), CP_ACP);
+std::string PathText(const std::filesystem::path& path) {
+    return NarrowText(path.native(), CP_UTF8);
 }
 
 std::string Utf8Text(const std::string& systemText) {
@@ -53,6 +53,10 @@ std::string Utf8Text(const std::string& systemText) {
 
 std::string WholeUtf8Text(const std::string& systemText) {
     return Utf8Text(systemText);
+}
+
+std::string WholeUtf8Name(const std::string& name) {
+    return name;
 }
 
 std::optional<std::string> SystemTextOfUtf8(const std::string& utf8) {
@@ -69,6 +73,22 @@ std::optional<std::string> SystemTextOfUtf8(const std::string& utf8) {
     std::string text(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, text.data(), size, nullptr, nullptr);
     return text;
+}
+
+std::string ConsoleText(const std::string& utf8) {
+    return NarrowText(WideText(utf8, CP_UTF8), CP_ACP);
+}
+
+std::optional<std::string> WholeCommandLine() {
+    return NarrowText(GetCommandLineW(), CP_UTF8);
+}
+
+std::string ReasonText(const std::error_code& error) {
+    // The system's own words come in the code page, in the user's language; an error the C library also knows
+    // is told in its words.
+    const std::error_condition reason = error.default_error_condition();
+    const std::string words = reason.message();
+    return reason.category() == std::system_category() ? Utf8Text(words) : words;
 }
 
 void SetBinaryStandardOutput() {
@@ -136,7 +156,7 @@ std::filesystem::path FileSystemPath(const std::string& path) {
     return std::filesystem::path(path);
 }
 
-std::string CodePageText(const std::filesystem::path& path) {
+std::string PathText(const std::filesystem::path& path) {
     return path.string();
 }
 
@@ -148,8 +168,24 @@ std::string WholeUtf8Text(const std::string& systemText) {
     return FirstNonUtf8Byte(systemText) ? Utf8FromWindows1252(systemText) : systemText;
 }
 
+std::string WholeUtf8Name(const std::string& name) {
+    return WholeUtf8Text(name);
+}
+
 std::optional<std::string> SystemTextOfUtf8(const std::string& utf8) {
     return utf8;
+}
+
+std::string ConsoleText(const std::string& utf8) {
+    return utf8;
+}
+
+std::optional<std::string> WholeCommandLine() {
+    return std::nullopt;
+}
+
+std::string ReasonText(const std::error_code& error) {
+    return error.default_error_condition().message();
 }
 
 void SetBinaryStandardOutput() {}

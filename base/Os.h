@@ -22,24 +22,41 @@ inline constexpr char kPathSeparator = '/';
 inline constexpr bool kFileSystemIgnoresCase = false;
 #endif
 
-// The editor's paths are text in the system's code page, as the desktop's own file functions take them. These
-// give the file system's path for such a text, and back; a character the code page cannot hold becomes "?".
-// Every std::filesystem call goes through them: on Windows its own conversion of narrow text uses Latin-1 one
-// way and UTF-8 the other, not the code page.
+// The editor's names and paths are UTF-8 text on Windows, taken from and given to its wide functions, so that no
+// path is ever cut inside a character of a double-byte code page; elsewhere they are the bytes the system's
+// functions take. The system's code page serves only for what files hold: the server data's values and the
+// description. These give the file system's path for such a text, and back; every std::filesystem call goes
+// through them.
 std::filesystem::path FileSystemPath(const std::string& path);
-std::string CodePageText(const std::filesystem::path& path);
+std::string PathText(const std::filesystem::path& path);
 
-// The system's text (a name, or words from a file) as UTF-8, for readers that take nothing else. On Windows it is
-// in the code page; elsewhere the bytes already are the locale's text and pass on as they are.
+// Text a file holds in the system's code page (a value, or words from a file) as UTF-8, as names and messages
+// are. Elsewhere than on Windows the bytes already are the locale's text and pass on as they are.
 std::string Utf8Text(const std::string& systemText);
 
 // The system's text as whole UTF-8 whatever its bytes, for a file that must be UTF-8: on Windows from the code
 // page; elsewhere the locale's UTF-8 as it is, and text that is no UTF-8 read as Windows-1252, as the editor reads it.
 std::string WholeUtf8Text(const std::string& systemText);
 
-// UTF-8 as the system's text; none when the code page cannot hold one of its characters, which would be written
-// as "?". Elsewhere than on Windows the locale's UTF-8 holds them all.
+// A name or a path as whole UTF-8: on Windows it is so already; elsewhere as WholeUtf8Text reads it.
+std::string WholeUtf8Name(const std::string& name);
+
+// UTF-8 (a name, or a value typed elsewhere) as text a file holds in the system's code page; none when the code
+// page cannot hold one of its characters, which would be written as "?". Elsewhere than on Windows the locale's
+// UTF-8 holds them all.
 std::optional<std::string> SystemTextOfUtf8(const std::string& utf8);
+
+// A line of UTF-8 for a console or a pipe, which read the system's code page on Windows; a character the code page
+// cannot hold is shown as "?". Elsewhere it passes as it is.
+std::string ConsoleText(const std::string& utf8);
+
+// The command line the program was started with, as UTF-8 text, on Windows, where it arrives whole and the C
+// runtime's own splitting of it would take a backslash before a quote for an escape; none elsewhere, where the
+// arguments arrive split.
+std::optional<std::string> WholeCommandLine();
+
+// The system's reason for an error, as UTF-8 like every message.
+std::string ReasonText(const std::error_code& error);
 
 // Lets standard output pass bytes unchanged: in Windows' text mode every LF written would gain a CR.
 void SetBinaryStandardOutput();

@@ -62,10 +62,10 @@ std::vector<Entry> ListFolder(const std::string& folder) {
         const EntryKind kind = std::filesystem::is_directory(status)      ? EntryKind::Folder
                                : std::filesystem::is_regular_file(status) ? EntryKind::File
                                                                           : EntryKind::Other;
-        entries.push_back({Os::CodePageText(it->path().filename()), kind});
+        entries.push_back({Os::PathText(it->path().filename()), kind});
     }
     if (error)
-        throw FileError("read", folder, error.message());
+        throw FileError("read", folder, Os::ReasonText(error));
     return entries;
 }
 

@@ -1,5 +1,7 @@
 #include "base/Quoting.h"
 
+#include "base/Os.h"
+
 #include <cstdio>
 
 std::string QuotedForMessage(const std::string& text) {
@@ -31,4 +33,8 @@ std::string Printable(const std::string& text) {
 
 std::string Quoted(const std::string& text) {
     return Printable(QuotedForMessage(text));
+}
+
+std::string QuotedFileText(const std::string& systemText) {
+    return Quoted(Os::Utf8Text(systemText));
 }

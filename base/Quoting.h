@@ -9,5 +9,9 @@ std::string QuotedForMessage(const std::string& text);
 // The text with every control character written as \xNN, so that none read from a file reaches a terminal raw.
 std::string Printable(const std::string& text);
 
-// The text of a file in double quotes for a message: printable, and cut short after 40 bytes ("...").
+// A name or a text in double quotes for a message: printable, and cut short after 40 bytes ("...").
 std::string Quoted(const std::string& text);
+
+// A value read from a file, which holds it in the system's code page, quoted as Quoted does, in UTF-8 like the rest
+// of a message.
+std::string QuotedFileText(const std::string& systemText);

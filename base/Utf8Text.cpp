@@ -10,19 +10,6 @@ constexpr std::array<char16_t, 32> kWindows1252High = {0x20AC, 0x0081, 0x201A, 0
                                                        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& text, char16_t code) {
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // How long the sequence starting at text[at] is when it is whole UTF-8; 0 when it is not.
 std::size_t SequenceLength(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
@@ -57,6 +44,35 @@ std::optional<std::size_t> FirstNonUtf8Byte(std::string_view text) {
         at += length;
     }
     return std::nullopt;
+}
+
+std::optional<Utf8Character> Utf8CharacterAt(std::string_view text, std::size_t at) {
+    const std::size_t length = SequenceLength(text, at);
+    if (length == 0)
+        return std::nullopt;
+    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = static_cast<unsigned char>(text[at]) & kLeadBits[length];
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+    return Utf8Character{code, length};
+}
+
+void AppendUtf8(std::string& text, char32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
 }
 
 char16_t Windows1252Character(unsigned char byte) {

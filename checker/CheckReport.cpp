@@ -1,6 +1,7 @@
 #include "checker/CheckReport.h"
 
 #include "base/FileNames.h"
+#include "base/Os.h"
 
 namespace {
 
@@ -46,10 +47,10 @@ void WriteTextReport(const CheckReport& report, bool quiet, std::ostream& out) {
         for (const auto& finding : project.result.findings) {
             if (quiet && finding.severity == Severity::Warning)
                 continue;
-            out << report.ShownFile(project, finding);
+            std::string line = report.ShownFile(project, finding);
             if (finding.line)
-                out << ':' << *finding.line;
-            out << ": " << SeverityName(finding.severity) << ": " << finding.message << '\n';
+                line += ':' + std::to_string(*finding.line);
+            out << Os::ConsoleText(line + ": " + SeverityName(finding.severity) + ": " + finding.message) << '\n';
         }
     }
     if (!quiet)

@@ -1,6 +1,7 @@
 #include "checker/CheckRun.h"
 
 #include "base/FileError.h"
+#include "base/Os.h"
 #include "checker/CheckReport.h"
 #include "checker/CheckerOptions.h"
 
@@ -23,7 +24,7 @@ CheckReport CheckFolders(const std::vector<std::string>& folders) {
 int RunChecker(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const CheckerOptions options = ReadCheckerOptions(arguments);
     if (!options.usageError.empty()) {
-        err << "brindlework-check: " << options.usageError << "\n" << CheckerUsage();
+        err << Os::ConsoleText("brindlework-check: " + options.usageError) << "\n" << CheckerUsage();
         return kCannotCheck;
     }
     if (options.help || options.version) {
@@ -32,7 +33,7 @@ int RunChecker(const std::vector<std::string>& arguments, std::ostream& out, std
     }
     const CheckReport report = CheckFolders(options.folders);
     for (const auto& folder : report.unreadFolders)
-        err << "brindlework-check: " << folder.message << '\n';
+        err << Os::ConsoleText("brindlework-check: " + folder.message) << '\n';
     if (options.json)
         WriteJsonReport(report, out);
     else

@@ -1,7 +1,5 @@
 #include "checker/CheckReport.h"
 
-#include "base/Os.h"
-
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -9,12 +7,12 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 Json FindingJson(const CheckReport::Project& project, const Finding& finding) {
-    return Json{{"project", Os::Utf8Text(project.folder)},
-                {"file", Os::Utf8Text(finding.file)},
+    return Json{{"project", project.folder},
+                {"file", finding.file},
                 {"line", finding.line ? Json(*finding.line) : Json(nullptr)},
                 {"severity", finding.severity == Severity::Error ? "error" : "warning"},
                 {"check", finding.check},
-                {"message", Os::Utf8Text(finding.message)}};
+                {"message", finding.message}};
 }
 
 } // namespace
@@ -27,7 +25,7 @@ void WriteJsonReport(const CheckReport& report, std::ostream& out) {
     }
     Json unread = Json::array();
     for (const auto& folder : report.unreadFolders)
-        unread.push_back(Json{{"folder", Os::Utf8Text(folder.folder)}, {"message", Os::Utf8Text(folder.message)}});
+        unread.push_back(Json{{"folder", folder.folder}, {"message", folder.message}});
     const Json document{{"findings", std::move(findings)},
                         {"unreadFolders", std::move(unread)},
                         {"items", report.Items()},

@@ -28,12 +28,12 @@ void CheckOrphans(const ProjectListing& project, const std::vector<std::string>&
     std::vector<std::string> classesUpper;
     // "ALL" stands for every class: the wearable check never looks for a file of its name.
     for (std::size_t i = 1; i < classList.size(); ++i)
-        classesUpper.push_back(UpperCaseAscii(classList[i]));
+        classesUpper.push_back(UpperCaseText(classList[i]));
     const std::string serverFolder = project.server.Relative();
     for (const auto& entry : project.client.Entries()) {
         if (entry.kind != QuietFiles::EntryKind::File)
             continue;
-        const std::string stemUpper = UpperCaseAscii(Stem(entry.name));
+        const std::string stemUpper = UpperCaseText(Stem(entry.name));
         const std::string shown = project.client.Relative() + entry.name;
         const bool description = FileSystem::MatchesMask(entry.name, "*.ITM");
         if ((description || FileSystem::MatchesMask(entry.name, "*.BMP")) && itemsUpper.count(stemUpper) == 0)

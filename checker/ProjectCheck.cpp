@@ -34,7 +34,7 @@ ProjectResult CheckProject(const std::string& projectFolder) {
         const std::string itemName = entry->name.substr(0, entry->name.size() - 4);
         CheckItemName(project.server.Relative() + entry->name, entry->name, itemName, findings);
         CheckItem(project, classList, *entry, itemName, findings);
-        itemsUpper.insert(UpperCaseAscii(itemName));
+        itemsUpper.insert(UpperCaseText(itemName));
         ++result.items;
     }
     CheckOrphans(project, classList, itemsUpper, findings);

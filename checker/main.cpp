@@ -1,7 +1,9 @@
 #include "checker/CheckRun.h"
 
+#include "base/CommandLine.h"
+
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return RunChecker(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return RunChecker(ProgramArguments(argc, argv), std::cout, std::cerr);
 }

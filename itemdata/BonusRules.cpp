@@ -1,6 +1,7 @@
 #include "itemdata/ItemRules.h"
 
 #include "base/NearestName.h"
+#include "base/Os.h"
 #include "base/Quoting.h"
 #include "base/TextCase.h"
 #include "itemdata/BonusList.h"
@@ -53,7 +54,7 @@ public:
 
 private:
     Breach Found(const char* rule, const std::string& problem) const {
-        return {rule, Printable("bonus entry " + Quoted(m_entry) + ": " + problem)};
+        return {rule, Printable("bonus entry " + QuotedFileText(m_entry) + ": " + problem)};
     }
 
     Breach UnknownKind(const DecodedBonus& decoded) const {
@@ -61,7 +62,7 @@ private:
         const std::string withoutPlus = decoded.kind.substr(0, decoded.kind.size() - 1);
         if (decoded.value && IndexIgnoringCase(ItemVocabulary::PotionKinds(), withoutPlus))
             return Found("bonus-potion-value", "the potion kind " + Quoted(withoutPlus) + " takes no value");
-        return Found("bonus-unknown-kind", "unknown kind" + DidYouMean(decoded.kind, AllKinds()));
+        return Found("bonus-unknown-kind", "unknown kind" + DidYouMean(Os::Utf8Text(decoded.kind), AllKinds()));
     }
 
     Breach NotOffered(const std::string& kind) const {

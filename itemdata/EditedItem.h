@@ -7,7 +7,8 @@
 #include <vector>
 
 // One editing run's item, as opening gives it, the sheet shows it and a save writes it: where it lives, its
-// fields, and what the run knows of its files. Texts are bytes in the system's code page, as the files hold them.
+// fields, and what the run knows of its files. Paths and the names of items and classes are names (UTF-8 on
+// Windows); price, stack, bonuses and the description are bytes in the system's code page, as the files hold them.
 struct EditedItem {
     std::string projectRoot; // ends in the separator
     std::string itemName;

@@ -1,6 +1,7 @@
 #include "itemdata/ItemRules.h"
 
 #include "base/NearestName.h"
+#include "base/Os.h"
 #include "base/Quoting.h"
 #include "itemdata/ItemSave.h"
 
@@ -23,8 +24,8 @@ std::optional<Breach> TypeBreach(const std::string& type, Key key) {
         return Absent("type", "Type", key, "");
     if (ItemVocabulary::FindItemType(type))
         return std::nullopt;
-    return Breach{"type", "Type " + Quoted(type) + " is none of the twenty item types" +
-                              DidYouMean(type, ItemVocabulary::ItemTypes())};
+    return Breach{"type", "Type " + QuotedFileText(type) + " is none of the twenty item types" +
+                              DidYouMean(Os::Utf8Text(type), ItemVocabulary::ItemTypes())};
 }
 
 std::optional<Breach> ClassBreach(const std::string& className, const std::vector<std::string>& classList, Key key) {
@@ -33,7 +34,7 @@ std::optional<Breach> ClassBreach(const std::string& className, const std::vecto
     const std::string unknown = " is neither \"ALL\" nor one of the project's classes";
     if (className.empty())
         return Absent("class", "Class", key, ":" + unknown);
-    return Breach{"class", "Class " + Quoted(className) + unknown + DidYouMean(className, classList)};
+    return Breach{"class", "Class " + QuotedFileText(className) + unknown + DidYouMean(Os::Utf8Text(className), classList)};
 }
 
 std::optional<Breach> PriceBreach(const std::string& price, Key key) {
@@ -41,7 +42,7 @@ std::optional<Breach> PriceBreach(const std::string& price, Key key) {
     if (FixUpPrice(fixed))
         return Absent("price", "Price", key, ": a save sets it to 0");
     if (!IsDecimalDigits(price))
-        return Breach{"price", "Price " + Quoted(price) + " is not decimal digits"};
+        return Breach{"price", "Price " + QuotedFileText(price) + " is not decimal digits"};
     return std::nullopt;
 }
 
@@ -49,10 +50,10 @@ std::optional<Breach> StackBreach(const std::string& stack, Key key) {
     if (stack.empty())
         return Absent("stack", "Stack", key, ": a save sets it to 1");
     if (!IsDecimalDigits(stack))
-        return Breach{"stack", "Stack " + Quoted(stack) + " is not decimal digits"};
+        return Breach{"stack", "Stack " + QuotedFileText(stack) + " is not decimal digits"};
     std::string fixed = stack;
     if (FixUpStack(fixed))
-        return Breach{"stack", "Stack " + Quoted(stack) + " is below 1: a save sets it to 1"};
+        return Breach{"stack", "Stack " + QuotedFileText(stack) + " is below 1: a save sets it to 1"};
     return std::nullopt;
 }
 

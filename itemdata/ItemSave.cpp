@@ -3,6 +3,7 @@
 #include "base/FileError.h"
 #include "base/FileSystem.h"
 #include "base/Os.h"
+#include "base/Quoting.h"
 #include "itemdata/BonusList.h"
 #include "itemdata/ItemLoad.h"
 #include "itemdata/ItemPaths.h"
@@ -62,6 +63,19 @@ void WriteServerData(const EditedItem& item) {
     store.SaveFile();
 }
 
+// The class as the server data holds it: its name in the system's code page, which must hold every character of
+// it, or the game would read another name.
+std::string StoredClass(const EditedItem& item) {
+    if (!item.className)
+        return std::string();
+    if (const auto stored = Os::SystemTextOfUtf8(*item.className))
+        return *stored;
+    throw FileError("save", ServerFilePath(item.projectRoot, item.itemName),
+                    "the class name " + Quoted(*item.className) +
+                        " holds characters the system's code page cannot store; rename the class file, or choose "
+                        "another class");
+}
+
 std::string QuotedList(const std::vector<std::string>& files) {
     std::string list;
     for (const std::string& file : files)
@@ -89,7 +103,7 @@ std::array<ServerDataValue, 5> ServerDataValues(const EditedItem& item) {
     return {{{"Type", ItemVocabulary::TypeName(item.type)},
              {"Bonus", JoinBonuses(item.bonuses)},
              {"Price", item.price},
-             {"Class", item.className.value_or(std::string())},
+             {"Class", StoredClass(item)},
              {"Stack", item.stack}}};
 }
 

@@ -20,7 +20,8 @@ struct ServerDataValue {
 };
 
 // The five keys a save writes into the server data file, in the order it writes them (and appends the missing ones):
-// Type, Bonus, Price, Class and Stack, each spelled as the save spells it.
+// Type, Bonus, Price, Class and Stack, each spelled as the save spells it. Raises FileError for a class whose name
+// the system's code page cannot hold.
 std::array<ServerDataValue, 5> ServerDataValues(const EditedItem& item);
 
 // Saves the item, its price and stack already fixed up and its description the bytes to write (lines ended by

@@ -41,7 +41,7 @@ int ToInteger(const std::string& text) {
         if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX)
             return static_cast<int>(value);
     }
-    throw std::invalid_argument(QuotedForMessage(text) + " is not a valid integer value");
+    throw std::invalid_argument(QuotedForMessage(Os::Utf8Text(text)) + " is not a valid integer value");
 }
 
 } // namespace
@@ -138,7 +138,8 @@ std::vector<std::string> ClassListOf(std::vector<std::string> classes) {
 }
 
 std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored) {
-    if (const auto index = IndexIgnoringCase(classList, stored))
+    // The file holds the class in the code page, and the list names it as the class file is named.
+    if (const auto index = IndexIgnoringCase(classList, Os::Utf8Text(stored)))
         return classList[*index];
     return std::nullopt;
 }

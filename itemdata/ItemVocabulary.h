@@ -64,8 +64,8 @@ struct DecodedBonus {
 // more than 40 bytes is quoted cut short, ending in "...").
 DecodedBonus Decode(const std::string& entry);
 
-// "ALL", then the names without extension of the project's SERVER/*.CLS entries in the file system's order;
-// a name holding a line break is left out.
+// "ALL", then the names without extension of the project's SERVER/*.CLS entries in the file system's order, as
+// names are (UTF-8 on Windows); a name holding a line break is left out.
 std::vector<std::string> ClassList(const std::string& projectRoot);
 
 // The wildcard mask of the class files in the SERVER folder.
@@ -75,7 +75,7 @@ constexpr const char* kClassFileMask = "*.CLS";
 // line break left out.
 std::vector<std::string> ClassListOf(std::vector<std::string> classNames);
 
-// The class list's entry equal to stored without regard to case, or none.
+// The class list's entry equal to stored, a server data file's Class value, without regard to case, or none.
 std::optional<std::string> FindClass(const std::vector<std::string>& classList, const std::string& stored);
 
 // Empty when the item may have this type and class; otherwise the warning to show before the type is set back

@@ -14,7 +14,7 @@ FolderListing::FolderListing(std::string path, std::string relative, std::vector
     : m_path(std::move(path)), m_relative(std::move(relative)), m_entries(std::move(entries)) {
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         m_byName.emplace(m_entries[i].name, i);
-        m_byUpperName.emplace(UpperCaseAscii(m_entries[i].name), i);
+        m_byUpperName.emplace(UpperCaseText(m_entries[i].name), i);
     }
 }
 
@@ -22,7 +22,7 @@ const QuietFiles::Entry* FolderListing::Find(const std::string& name) const {
     const auto exact = m_byName.find(name);
     if (exact != m_byName.end())
         return &m_entries[exact->second];
-    const auto other = m_byUpperName.find(UpperCaseAscii(name));
+    const auto other = m_byUpperName.find(UpperCaseText(name));
     return other == m_byUpperName.end() ? nullptr : &m_entries[other->second];
 }
 

@@ -3,5 +3,5 @@
 #include "platform/TextCodec.h"
 
 void ShowFailure(Desktop& desktop, QWidget* owner, const std::exception& failure) {
-    desktop.ShowMessage(owner, TextCodec::FromSystem(failure.what()));
+    desktop.ShowMessage(owner, TextCodec::FromName(failure.what()));
 }

@@ -143,7 +143,7 @@ std::optional<QString> PictureDialog::NamedBitmap(const QString& name) const {
         !plain.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
         return std::nullopt;
     const QString typed = QDir::toNativeSeparators(m_folder.absoluteFilePath(plain));
-    const QFileInfo stored(TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(typed))));
+    const QFileInfo stored(TextCodec::FromName(FileSystem::StoredPath(TextCodec::ToName(typed))));
     if (!stored.isFile())
         return std::nullopt;
     return stored.absoluteFilePath();
@@ -152,7 +152,7 @@ std::optional<QString> PictureDialog::NamedBitmap(const QString& name) const {
 void PictureDialog::OpenOrPick(const QString& name) {
     // A typed name is found whatever its letter case, as everywhere in the editor.
     const QString typed = QDir::toNativeSeparators(m_folder.absoluteFilePath(name.trimmed()));
-    const QFileInfo target(TextCodec::FromSystem(FileSystem::StoredPath(TextCodec::ToSystem(typed))));
+    const QFileInfo target(TextCodec::FromName(FileSystem::StoredPath(TextCodec::ToName(typed))));
     if (target.isDir()) {
         ShowFolder(target.filePath());
     } else if (const std::optional<QString> bitmap = NamedBitmap(name)) {

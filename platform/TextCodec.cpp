@@ -1,5 +1,6 @@
 #include "platform/TextCodec.h"
 
+#include "base/Os.h"
 #include "base/TextEncoding.h"
 #include "base/Utf8Text.h"
 
@@ -78,6 +79,14 @@ QString FromSystem(const std::string& bytes) {
 
 std::string ToSystem(const QString& text) {
     return Encode(text, Encoding::System);
+}
+
+QString FromName(const std::string& name) {
+    return QString::fromStdString(Os::WholeUtf8Name(name));
+}
+
+std::string ToName(const QString& text) {
+    return text.toStdString();
 }
 
 DecodedText Decode(const std::string& bytes) {

@@ -13,6 +13,11 @@ enum class Encoding { System, Windows1252, Utf16LittleEndian, Utf16BigEndian };
 QString FromSystem(const std::string& bytes);
 std::string ToSystem(const QString& text);
 
+// Names, paths and the messages that quote them, which the item data holds as names are held: UTF-8 on Windows,
+// elsewhere the system's bytes.
+QString FromName(const std::string& name);
+std::string ToName(const QString& text);
+
 // Text read from a file and the encoding it was read in: UTF-16 when its byte order mark opens it; else the
 // system's when the bytes are valid in it, otherwise Windows-1252, so that a file written on a Windows desktop
 // still reads right. A byte order mark stays in the text as its first character, so that a save writes it back.

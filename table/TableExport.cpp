@@ -20,10 +20,10 @@ struct Row {
 Row ItemRow(const ProjectListing& project, const QuietFiles::Entry& serverFile) {
     const std::string path = project.server.Path() + serverFile.name;
     const KeyValueLines lines = ServerDataLines(QuietFiles::ReadFile(path).bytes, path);
-    std::vector<std::string> fields = {Os::WholeUtf8Text(ItemNameOf(serverFile))};
+    std::vector<std::string> fields = {Os::WholeUtf8Name(ItemNameOf(serverFile))};
     for (const ValueColumn& column : kValueColumns)
         fields.push_back(Os::WholeUtf8Text(lines.ReadValue(column.key)));
-    return {UpperCaseAscii(fields.front()) + '\0' + fields.front(), CsvRow(fields)};
+    return {UpperCaseText(fields.front()) + '\0' + fields.front(), CsvRow(fields)};
 }
 
 } // namespace

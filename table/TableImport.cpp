@@ -52,9 +52,9 @@ class ItemIndex {
 public:
     explicit ItemIndex(const ProjectListing& project) {
         for (const QuietFiles::Entry* file : ServerDataFiles(project)) {
-            const std::string name = Os::WholeUtf8Text(ItemNameOf(*file));
+            const std::string name = Os::WholeUtf8Name(ItemNameOf(*file));
             m_byName.emplace(name, file);
-            m_byUpperName.emplace(UpperCaseAscii(name), file);
+            m_byUpperName.emplace(UpperCaseText(name), file);
         }
     }
 
@@ -62,7 +62,7 @@ public:
         const auto exact = m_byName.find(name);
         if (exact != m_byName.end())
             return exact->second;
-        const auto other = m_byUpperName.find(UpperCaseAscii(name));
+        const auto other = m_byUpperName.find(UpperCaseText(name));
         return other == m_byUpperName.end() ? nullptr : other->second;
     }
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kProgram = "brindlework-table: ";
+const std::string kProgram = "brindlework-table: ";
 
 // True when the file would lie inside the folder, however either is spelled: links, letter case, "..".
 bool IsInside(const std::string& file, const std::string& folder) {
@@ -33,6 +33,11 @@ bool IsInside(const std::string& file, const std::string& folder) {
     return false;
 }
 
+// One line of the program's report: names and values are UTF-8 inside, and the console reads the code page.
+void Say(std::ostream& stream, const std::string& line) {
+    stream << Os::ConsoleText(line) << '\n';
+}
+
 std::string Counted(std::size_t count, const char* singular) {
     return std::to_string(count) + " " + singular + (count == 1 ? "" : "s");
 }
@@ -40,18 +45,18 @@ std::string Counted(std::size_t count, const char* singular) {
 int Export(const TableOptions& options, std::ostream& out, std::ostream& err) {
     // The table is no file of the project, and an export leaves the project as it was.
     if (!options.table.empty() && IsInside(options.table, options.projectFolder)) {
-        err << kProgram << Printable(options.table) << ": the table is not written inside the project folder\n";
+        Say(err, kProgram + Printable(options.table) + ": the table is not written inside the project folder");
         return kCannotRead;
     }
     const ExportedTable table = ExportTable(options.projectFolder);
     for (const std::string& leftOut : table.leftOut)
-        err << leftOut << '\n';
+        Say(err, leftOut);
     if (options.table.empty()) {
         Os::SetBinaryStandardOutput();
         out << table.bytes << std::flush;
     } else {
         FileSystem::WriteFileSafely(options.table, table.bytes);
-        out << Counted(table.items, "item") << " written to " << Printable(options.table) << '\n';
+        Say(out, Counted(table.items, "item") + " written to " + Printable(options.table));
     }
     return table.leftOut.empty() ? kTableDone : kRowsRefused;
 }
@@ -59,14 +64,12 @@ int Export(const TableOptions& options, std::ostream& out, std::ostream& err) {
 // FILE:LINE[:COLUMN]: error: MESSAGE, as brindlework-check writes its findings.
 void WriteProblem(std::ostream& err, const std::string& table, std::size_t line, std::size_t column,
                   const std::string& message) {
-    err << Printable(table) << ':' << line;
-    if (column > 0)
-        err << ':' << column;
-    err << ": error: " << message << '\n';
+    const std::string place = Printable(table) + ':' + std::to_string(line);
+    Say(err, place + (column > 0 ? ':' + std::to_string(column) : std::string()) + ": error: " + message);
 }
 
 std::string ShownValue(const std::string& text) {
-    return text.empty() ? "\"\"" : Printable(text);
+    return text.empty() ? "\"\"" : Printable(Os::Utf8Text(text));
 }
 
 int Import(const TableOptions& options, std::ostream& out, std::ostream& err) {
@@ -86,8 +89,8 @@ int Import(const TableOptions& options, std::ostream& out, std::ostream& err) {
     std::size_t values = 0;
     for (const ItemChange& change : plan.changes) {
         for (const ValueChange& value : change.values)
-            out << Printable(change.shown) << ": " << value.key << ' ' << ShownValue(value.before) << " -> "
-                << ShownValue(value.after) << '\n';
+            Say(out, Printable(change.shown) + ": " + value.key + ' ' + ShownValue(value.before) + " -> " +
+                         ShownValue(value.after));
         values += change.values.size();
     }
     const std::string counted = Counted(values, "value") + " of " + Counted(plan.changes.size(), "item");
@@ -107,7 +110,8 @@ int Import(const TableOptions& options, std::ostream& out, std::ostream& err) {
 int RunTable(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const TableOptions options = ReadTableOptions(arguments);
     if (!options.usageError.empty()) {
-        err << kProgram << options.usageError << "\n" << TableUsage();
+        Say(err, kProgram + options.usageError);
+        err << TableUsage();
         return kCannotRead;
     }
     if (options.help || options.version) {
@@ -117,7 +121,7 @@ int RunTable(const std::vector<std::string>& arguments, std::ostream& out, std::
     try {
         return options.command == TableOptions::Command::Export ? Export(options, out, err) : Import(options, out, err);
     } catch (const FileError& failure) {
-        err << kProgram << Printable(failure.what()) << '\n';
+        Say(err, kProgram + Printable(failure.what()));
         return kCannotRead;
     }
 }

@@ -1,7 +1,9 @@
 #include "table/TableRun.h"
 
+#include "base/CommandLine.h"
+
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return RunTable(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return RunTable(ProgramArguments(argc, argv), std::cout, std::cerr);
 }

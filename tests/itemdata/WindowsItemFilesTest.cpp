@@ -23,7 +23,7 @@ protected:
 
     // The name in the system's code page, or none when the code page cannot spell it.
     static std::optional<std::string> InCodePage(const std::wstring& name) {
-        const std::string text = Os::CodePageText(std::filesystem::path(name));
+        const std::string text = Os::PathText(std::filesystem::path(name));
         if (Os::FileSystemPath(text).native() != std::filesystem::path(name).native())
             return std::nullopt;
         return text;

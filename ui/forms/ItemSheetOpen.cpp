@@ -39,12 +39,12 @@ void ItemSheet::OpenExistingItem() {
     m_item = std::move(opened.item);
     ShowItem();
     for (const std::string& message : opened.messages)
-        m_desktop.ShowMessage(this, TextCodec::FromSystem(message));
+        m_desktop.ShowMessage(this, TextCodec::FromName(message));
 }
 
 // The item's fields into the controls; a part that no file gave keeps what the sheet shows.
 void ItemSheet::ShowItem() {
-    m_nameLabel->setText(TextCodec::FromSystem(m_item.itemName));
+    m_nameLabel->setText(TextCodec::FromName(m_item.itemName));
     SelectType(m_item.type);
     FillClassChoice();
     m_loadedPrice = FileText::FromBytes(m_item.price);
@@ -68,7 +68,7 @@ void ItemSheet::ShowItem() {
 void ItemSheet::StartNewItem() {
     // A project copied from Windows may have its pictures in "Resources" or "resources".
     QString folder =
-        TextCodec::FromSystem(FileSystem::StoredPath(m_item.projectRoot + "RESOURCES") + Os::kPathSeparator);
+        TextCodec::FromName(FileSystem::StoredPath(m_item.projectRoot + "RESOURCES") + Os::kPathSeparator);
     std::optional<QString> picked;
     while ((picked = m_desktop.PickPicture(this, folder))) {
         const QString problem = NewItemNameProblem(QFileInfo(*picked).fileName());
@@ -81,10 +81,10 @@ void ItemSheet::StartNewItem() {
         m_desktop.TerminateApplication();
         return;
     }
-    // The one place where the picked picture's path turns from the desktop's text into the files' bytes.
+    // The one place where the picked picture's path turns from the desktop's text into the item's names.
     const QFileInfo picture(*picked);
-    m_item.pickedPicture = TextCodec::ToSystem(QDir::toNativeSeparators(picture.absoluteFilePath()));
-    m_item.itemName = StripExtension(TextCodec::ToSystem(picture.fileName()));
+    m_item.pickedPicture = TextCodec::ToName(QDir::toNativeSeparators(picture.absoluteFilePath()));
+    m_item.itemName = StripExtension(TextCodec::ToName(picture.fileName()));
     m_item.classList = ItemVocabulary::ClassList(m_item.projectRoot);
     m_item.className = m_item.classList.front();
     m_item.iconFile = m_item.pickedPicture;
@@ -99,20 +99,20 @@ QString ItemSheet::NewItemNameProblem(const QString& pictureName) const {
         return QStringLiteral("The picture's name %1 holds characters that the system's code page cannot hold (%2), "
                               "so no item can be named after it. Please pick another picture.")
             .arg(pictureName, notHeld);
-    const std::string itemName = StripExtension(TextCodec::ToSystem(pictureName));
+    const std::string itemName = StripExtension(TextCodec::ToName(pictureName));
     if (itemName.empty())
         return QStringLiteral("A picture whose name starts with a dot or has no dot gives no item name. "
                               "Please pick another picture.");
     if (ItemNameTaken(m_item.projectRoot, itemName))
         return QStringLiteral("An item named %1 already exists in this project. Please pick another picture.")
-            .arg(TextCodec::FromSystem(itemName));
+            .arg(TextCodec::FromName(itemName));
     return QString();
 }
 
 void ItemSheet::FillClassChoice() {
     m_classBox->clear();
     for (const std::string& name : m_item.classList)
-        m_classBox->addItem(TextCodec::FromSystem(name));
+        m_classBox->addItem(TextCodec::FromName(name));
     const auto& names = m_item.classList;
     const auto chosen = m_item.className ? std::find(names.begin(), names.end(), *m_item.className) : names.end();
     m_classBox->setCurrentIndex(chosen == names.end() ? -1 : static_cast<int>(chosen - names.begin()));
@@ -145,6 +145,6 @@ void ItemSheet::RunWearableCheck() {
                                                               SelectedClass().value_or(""));
     if (warning.empty())
         return;
-    m_desktop.ShowMessage(this, TextCodec::FromSystem(warning));
+    m_desktop.ShowMessage(this, TextCodec::FromName(warning));
     SelectType(0);
 }

@@ -16,7 +16,7 @@ void FixUp(std::optional<std::string> (*fixUp)(std::string&), FileText& loaded, 
     const auto message = fixUp(bytes);
     if (!message)
         return;
-    desktop.ShowMessage(field.window(), TextCodec::FromSystem(*message));
+    desktop.ShowMessage(field.window(), TextCodec::FromName(*message));
     loaded = FileText::FromBytes(bytes);
     loaded.ShowIn(field);
 }
@@ -40,7 +40,7 @@ bool ItemSheet::DescriptionCanBeSaved(const QString& description) {
     m_desktop.ShowMessage(this,
                           QStringLiteral("The description cannot be saved in \"%1\": its encoding, %2, cannot "
                                          "hold these characters: %3\rPlease change them and save again.")
-                              .arg(TextCodec::FromSystem(DescriptionFilePath(m_item.projectRoot, m_item.itemName)),
+                              .arg(TextCodec::FromName(DescriptionFilePath(m_item.projectRoot, m_item.itemName)),
                                    EncodingName(m_descriptionEncoding), characters.join(QLatin1Char(' '))));
     return false;
 }

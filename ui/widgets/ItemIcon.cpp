@@ -65,12 +65,12 @@ QPixmap Transparent(const QImage& picture) {
 } // namespace
 
 ItemIcon ReadItemIcon(const std::string& path) {
-    const QString shownPath = TextCodec::FromSystem(path);
+    const QString shownPath = TextCodec::FromName(path);
     std::string bytes;
     try {
         bytes = FileSystem::ReadFile(path);
     } catch (const FileError& failure) {
-        return {QPixmap(), TextCodec::FromSystem(failure.what())};
+        return {QPixmap(), TextCodec::FromName(failure.what())};
     }
     QSize claimedSize;
     QImage picture = ReadPlainPicture(bytes);
