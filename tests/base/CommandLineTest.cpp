@@ -54,3 +54,29 @@ TEST(CommandLine, PosixPaths) {
     EXPECT_EQ(odd.ProjectRoot, "/games/");
     EXPECT_EQ(odd.ItemName, "a:b\\Ring");
 }
+
+TEST(CommandLine, TheSuitesWindowsCommandLineIsSplitOnlyAtBlanksOutsideQuotes) {
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(SplitCommandLine("brindlework.exe \"C:\\My Games\\Quest\\\""),
+              (Words{"brindlework.exe", "C:\\My Games\\Quest\\"}))
+        << "a backslash before a closing quote escapes nothing";
+    EXPECT_EQ(SplitCommandLine("\"C:\\Program Files\\brindlework.exe\" \"C:\\My Games\\Quest\\Sword.ITM\""),
+              (Words{"C:\\Program Files\\brindlework.exe", "C:\\My Games\\Quest\\Sword.ITM"}));
+    EXPECT_EQ(SplitCommandLine("brindlework.exe  C:\\My\tGames\\Quest "),
+              (Words{"brindlework.exe", "C:\\My", "Games\\Quest"}));
+    EXPECT_EQ(SplitCommandLine("b C:\\My\" \"Games\\ \"\""), (Words{"b", "C:\\My Games\\", ""}))
+        << "a quote may stand inside a word; an empty pair of quotes is an empty word";
+    EXPECT_EQ(SplitCommandLine("b \"C:\\\\Games\\\\\""), (Words{"b", "C:\\\\Games\\\\"}));
+    EXPECT_EQ(SplitCommandLine(""), Words{});
+
+    const auto windows = PathStyle::Windows();
+    const Words suiteWords = SplitCommandLine("b \"C:\\My Games\\Quest\\\"");
+    const CommandLine quoted = Read(Words(std::next(suiteWords.begin()), suiteWords.end()), windows);
+    EXPECT_EQ(quoted.ProjectRoot, "C:\\My Games\\Quest\\");
+    EXPECT_EQ(quoted.ItemName, "");
+    // 表 and ソ end in the byte of a backslash in code page 932; in UTF-8 no byte of them is one.
+    const CommandLine table = Read({"C:\\Games\\Quest\\\xE8\xA1\xA8.ITM"}, windows);
+    EXPECT_EQ(table.ItemName, "\xE8\xA1\xA8");
+    EXPECT_EQ(table.ProjectRoot, "C:\\Games\\Quest\\");
+    EXPECT_EQ(Read({"C:\\Games\\\xE8\xA1\xA8"}, windows).ProjectRoot, "C:\\Games\\\xE8\xA1\xA8\\");
+}

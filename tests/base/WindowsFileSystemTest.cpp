@@ -38,22 +38,6 @@ protected:
     TempFolder project;
 };
 
-// Writes through the C library, which takes names in the system's code page like the desktop's own "A" functions.
-void WriteWithCodePageName(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-// The name in the system's code page, or none when the code page cannot spell it.
-std::optional<std::string> InCodePage(const std::wstring& name) {
-    const std::string text = Os::PathText(std::filesystem::path(name));
-    if (Os::FileSystemPath(text).native() != std::filesystem::path(name).native())
-        return std::nullopt;
-    return text;
-}
-
 } // namespace
 
 TEST_F(WindowsFileSystem, SeparatesWithABackslashAndEndsAFolderPartAtADrive) {
@@ -133,24 +117,40 @@ TEST_F(WindowsFileSystem, AFileHeldOpenElsewhereIsWaitedForThenRefusedAsInUseAnd
 }
 #endif
 
-TEST_F(WindowsFileSystem, NamesInTheSystemCodePageAreFoundListedAndReplaced) {
-    for (const std::wstring& wide : {std::wstring(L"M\u00EAl\u00E9e.CLS"), std::wstring(L"\u0152uf.ITM")}) {
-        const auto name = InCodePage(wide);
-        if (!name)
-            GTEST_SKIP() << "the system's code page cannot spell every test name";
-        const std::string path = project.Root() + *name;
-        WriteWithCodePageName(path, "old");
-        EXPECT_TRUE(FileExists(path)) << *name;
-        EXPECT_EQ(ReadFile(path), "old");
+TEST_F(WindowsFileSystem, NamesOfAnyCodePageAreFoundListedAndReplacedWhole) {
+    // 表 and ソ end in the byte of a backslash in code page 932 and 功 in 950; Ω is in no Western code page.
+    const std::vector<std::string> names = {"\xE8\xA1\xA8.ITM", "\xE3\x82\xBD\xE3\x83\xBC\xE3\x83\x89.ITM",
+                                            "\xE5\x8A\x9F.CLS", "M\xC3\xAAl\xC3\xA9" "e.CLS", "\xCE\xA9.BMP"};
+    for (const std::string& name : names) {
+        const std::string path = project.Root() + "SERVER\\" + name;
+        project.Write("SERVER/" + name, "old");
+        EXPECT_TRUE(FileExists(path)) << name;
+        EXPECT_EQ(ReadFile(path), "old") << name;
         WriteFileSafely(path, "new");
-        EXPECT_EQ(ReadFile(path), "new") << *name;
+        EXPECT_EQ(project.Read("SERVER/" + name), "new") << name;
     }
-    std::vector<std::string> names;
-    for (const auto& entry : ListFolder(project.Root()))
-        names.push_back(entry.name);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{*InCodePage(L"M\u00EAl\u00E9e.CLS"), *InCodePage(L"\u0152uf.ITM")}))
-        << "entries are listed in the code page, as the item files name them";
+    std::vector<std::string> listed;
+    for (const auto& entry : ListFolder(project.Root() + "SERVER"))
+        listed.push_back(entry.name);
+    std::vector<std::string> sorted = names;
+    std::sort(listed.begin(), listed.end());
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(listed, sorted) << "entries are listed as the names they are, no temporary file left behind";
+    std::vector<std::string> classes = NamesMatching(project.Root() + "SERVER\\", "*.CLS");
+    std::sort(classes.begin(), classes.end());
+    EXPECT_EQ(classes, (std::vector<std::string>{"M\xC3\xAAl\xC3\xA9" "e.CLS", "\xE5\x8A\x9F.CLS"}));
+    EXPECT_EQ(Os::PathText(std::filesystem::path(L"\u8868.ITM")), "\xE8\xA1\xA8.ITM");
+
+    project.MakeFolder("\xE8\xA1\xA8");
+    EXPECT_TRUE(FolderExists(project.Root() + "\xE8\xA1\xA8"));
+    const std::string missing = project.Root() + "\xE8\xA1\xA8\\\xE4\xBA\x88.ITM";
+    try {
+        ReadFile(missing);
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const FileError& failure) {
+        EXPECT_EQ(failure.FileName(), missing);
+        EXPECT_NE(std::string(failure.what()).find("\"" + missing + "\""), std::string::npos) << failure.what();
+    }
 }
 
 TEST_F(WindowsFileSystem, ANameReservedForADeviceIsRefusedNeverSilentlyLost) {

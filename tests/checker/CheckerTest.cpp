@@ -97,10 +97,9 @@ TEST(CheckerTest, TheJsonDocumentHoldsWhatTheLinesSay) {
 TEST(CheckerTest, TheJsonDocumentIsUtf8WhateverTheSystemsCodePage) {
     const AccentedName name;
     const std::string& utf8 = name.utf8;
-    const std::string& system = name.system;
     ProjectFolder project;
     project.CopyQuest();
-    std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + system + ".ITM")), std::ios::binary)
+    std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + utf8 + ".ITM")), std::ios::binary)
         << "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
 
     const auto findings = nlohmann::json::parse(RunCheck({"--json", project.Root()}).out)["findings"];

@@ -1,15 +1,19 @@
+#include "base/FileError.h"
 #include "base/Os.h"
 #include "itemdata/ItemFiles.h"
 #include "tests/itemdata/ProjectFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <optional>
 
-// The item files in a project on a Windows desktop: backslash paths, files named in any letter case, and
-// class and item names in the system's code page.
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
+// The item files in a project on a Windows desktop: backslash paths, files named in any letter case, and class
+// and item names of any code page, the class stored in the system's one.
 
 namespace {
 
@@ -19,23 +23,6 @@ protected:
     void SetUp() override {
         if (Os::kPathSeparator != '\\')
             GTEST_SKIP() << "Windows only: item files on the Windows file system, run by scripts/test-windows.sh";
-    }
-
-    // The name in the system's code page, or none when the code page cannot spell it.
-    static std::optional<std::string> InCodePage(const std::wstring& name) {
-        const std::string text = Os::PathText(std::filesystem::path(name));
-        if (Os::FileSystemPath(text).native() != std::filesystem::path(name).native())
-            return std::nullopt;
-        return text;
-    }
-
-    // Creates the file through the C library, which takes the name in the code page like the desktop's own
-    // "A" functions do.
-    void WriteWithCodePageName(const std::string& relative, const std::string& bytes) const {
-        std::FILE* file = std::fopen((project.Root() + relative).c_str(), "wb");
-        ASSERT_NE(file, nullptr) << relative;
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
     }
 
     ProjectFolder project;
@@ -63,37 +50,68 @@ TEST_F(WindowsItemFiles, AnItemStoredInLowerCaseLoadsFromAProjectRootInAnotherCa
     EXPECT_EQ(sword.item.iconFile, root + "CLIENT\\SWORD.BMP") << "the system finds the icon; the path stays as asked";
 }
 
-TEST_F(WindowsItemFiles, ClassesAndItemsNamedInTheCodePageAreListedCheckedSavedAndLoaded) {
-    const auto className = InCodePage(L"M\u00EAl\u00E9e");
-    const auto itemName = InCodePage(L"\u0152uf");
-    if (!className || !itemName)
-        GTEST_SKIP() << "the system's code page cannot spell the test's class and item names";
-    project.MakeFolder("SERVER");
-    project.MakeFolder("CLIENT");
-    WriteWithCodePageName("SERVER\\" + *className + ".CLS", "");
-    WriteWithCodePageName("CLIENT\\" + *className + *itemName + ".FAP", "");
-    WriteWithCodePageName("CLIENT\\" + *itemName + ".BMP", "BM");
+TEST_F(WindowsItemFiles, DoubleByteClassAndItemNamesAreListedCheckedSavedAndLoaded) {
+    // 戦士 (warrior) is held by the Japanese and the Chinese code pages; 表 ends in a backslash's byte in 932.
+    const std::string warrior = "\xE6\x88\xA6\xE5\xA3\xAB";
+    const std::string table = "\xE8\xA1\xA8";
+    project.Write("SERVER/" + warrior + ".CLS", "");
+    project.Write("CLIENT/" + warrior + table + ".FAP", "");
+    project.Write("CLIENT/" + table + ".BMP", "BM");
 
-    EXPECT_EQ(ItemVocabulary::ClassList(project.Root()), (std::vector<std::string>{"ALL", *className}));
-    EXPECT_EQ(ItemVocabulary::WearableCheck(project.Root(), *itemName, 13, *className), "")
+    EXPECT_EQ(ItemVocabulary::ClassList(project.Root()), (std::vector<std::string>{"ALL", warrior}));
+    EXPECT_EQ(ItemVocabulary::WearableCheck(project.Root(), table, 13, warrior), "")
         << "the appearance file of the class is found";
 
     EditedItem item;
     item.projectRoot = project.Root();
-    item.itemName = *itemName;
+    item.itemName = table;
     item.type = 13;
-    item.className = *className;
+    item.className = warrior;
     item.price = "5";
     item.bonuses = {"Defend+3"};
     item.description = "Brown.\r\n";
-    item.pickedPicture = project.Root() + "client\\" + *itemName + ".bmp";
+    item.pickedPicture = project.Root() + "client\\" + table + ".bmp";
+    const auto storedClass = Os::SystemTextOfUtf8(warrior);
+    if (!storedClass) {
+        try {
+            SaveItem(item, {});
+            ADD_FAILURE() << "a class the code page cannot hold was saved";
+        } catch (const FileError& refused) {
+            EXPECT_EQ(refused.FileName(), ServerFilePath(project.Root(), table));
+            EXPECT_NE(std::string(refused.what()).find("\"" + warrior + "\""), std::string::npos) << refused.what();
+        }
+        EXPECT_FALSE(project.Exists("SERVER/" + table + ".ITM")) << "nothing is written, never a \"?\"";
+        return;
+    }
+#ifdef _WIN32
+    if (GetACP() == 932)
+        EXPECT_EQ(*storedClass, "\x90\xED\x8E\x6D");
+#endif
     int copies = 0;
     SaveItem(item, [&copies](std::uint64_t, std::uint64_t) { ++copies; });
     EXPECT_EQ(copies, 0) << "the picked picture already is the item's icon";
+    EXPECT_EQ(project.Read("SERVER/" + table + ".ITM"),
+              "Type=Head\r\nBonus=Defend+3\r\nPrice=5\r\nClass=" + *storedClass + "\r\nStack=1\r\n");
 
-    const OpenedItem saved = OpenItem(project.Root(), *itemName);
+    const OpenedItem saved = OpenItem(project.Root(), table);
     EXPECT_TRUE(saved.messages.empty());
-    EXPECT_EQ(saved.item.className, *className);
+    EXPECT_EQ(saved.item.className, warrior);
     EXPECT_EQ(saved.item.bonuses, std::vector<std::string>{"Defend+3"});
     EXPECT_EQ(saved.item.description, "Brown.\r\n");
+}
+
+TEST_F(WindowsItemFiles, AStoredClassIsFoundByItsCharactersOnEveryCodePage) {
+    // In code page 932 the katakana a and di are 83 41 and 83 61: ignoring the case of bytes takes one for the
+    // other. In 1251 the Cyrillic letters have a case of their own.
+    const std::string a = "\xE3\x82\xA2", di = "\xE3\x83\x82";
+    const std::string mage = "\xD0\x9C\xD0\xB0\xD0\xB3", shoutedMage = "\xD0\x9C\xD0\x90\xD0\x93";
+    const std::vector<std::string> classes = {"ALL", a, mage};
+    if (const auto storedDi = Os::SystemTextOfUtf8(di)) {
+        EXPECT_EQ(ItemVocabulary::FindClass(classes, *storedDi), std::nullopt);
+        EXPECT_EQ(ItemVocabulary::FindClass(classes, *Os::SystemTextOfUtf8(a)), a);
+    }
+    if (const auto stored = Os::SystemTextOfUtf8(shoutedMage)) {
+        EXPECT_EQ(ItemVocabulary::FindClass(classes, *stored), mage);
+    }
+    EXPECT_EQ(ItemVocabulary::FindClass(classes, "all"), "ALL");
 }

@@ -35,7 +35,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::Root() const {
-    return m_root.string() + Os::kPathSeparator;
+    return Os::PathText(m_root) + Os::kPathSeparator;
 }
 
 std::string TempFolder::Path(const std::string& relative) const {
@@ -48,20 +48,20 @@ std::string TempFolder::Path(const std::string& relative) const {
 }
 
 void TempFolder::Write(const std::string& relative, const std::string& bytes) const {
-    const fs::path file(Path(relative));
+    const fs::path file = Os::FileSystemPath(Path(relative));
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
 std::string TempFolder::Read(const std::string& relative) const {
-    std::ifstream in(fs::path(Path(relative)), std::ios::binary);
+    std::ifstream in(Os::FileSystemPath(Path(relative)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void TempFolder::MakeFolder(const std::string& relative) const {
-    fs::create_directories(fs::path(Path(relative)));
+    fs::create_directories(Os::FileSystemPath(Path(relative)));
 }
 
 bool TempFolder::Exists(const std::string& relative) const {
-    return fs::exists(fs::path(Path(relative)));
+    return fs::exists(Os::FileSystemPath(Path(relative)));
 }

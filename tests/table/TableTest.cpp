@@ -163,8 +163,11 @@ TEST_F(TableTest, EveryRefusedValueIsToldWithItsLineAndColumnAndNothingIsWritten
 TEST_F(TableTest, NamesOutsideAsciiTravelAsUtf8AndWhatTheCodePageCannotHoldIsRefused) {
     const AccentedName name;
     const std::string& utf8 = name.utf8;
-    const std::string& system = name.system;
-    std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + system + ".ITM")), std::ios::binary)
+    std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + utf8 + ".ITM")), std::ios::binary)
+        << "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
+    // Both characters of this name end in the byte of a backslash in the Japanese code page.
+    const std::string reserve = "\xE4\xBA\x88\xE5\x82\x99";
+    std::ofstream(Os::FileSystemPath(project.Path("SERVER/" + reserve + ".ITM")), std::ios::binary)
         << "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n";
     std::ofstream(Os::FileSystemPath(project.Path("SERVER/Latin.ITM")), std::ios::binary)
         << "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=\xE9lf\r\nStack=1\r\n";
@@ -172,14 +175,18 @@ TEST_F(TableTest, NamesOutsideAsciiTravelAsUtf8AndWhatTheCodePageCannotHoldIsRef
     EXPECT_NE(table.find("\r\n" + utf8 + ",Ring,ALL,1,1,\r\n"), std::string::npos) << table;
     EXPECT_NE(table.find("\r\nLatin,Ring,\xC3\xA9lf,1,1,\r\n"), std::string::npos) << "read as Windows-1252";
 
-    const std::string fixed = Replaced(table, "\xC3\xA9lf", "ALL");
+    EXPECT_NE(table.find("\r\n" + reserve + ",Ring,ALL,1,1,\r\n"), std::string::npos) << table;
+
+    const std::string fixed = Replaced(Replaced(table, "\xC3\xA9lf", "ALL"), reserve + ",Ring,ALL,1,", reserve + ",Ring,ALL,7,");
     EXPECT_EQ(Import(fixed).status, 0) << "an item named outside ASCII is found by its name in the table";
     EXPECT_EQ(project.Read("SERVER/Latin.ITM"), "Type=Ring\r\nBonus=\r\nPrice=1\r\nClass=ALL\r\nStack=1\r\n");
-    const TableOutput han = Import(Replaced(fixed, utf8 + ",Ring,ALL", utf8 + ",Ring,\xE6\xBC\xA2"));
-    EXPECT_EQ(han.status, 1);
-    EXPECT_NE(han.err.find(":7:3: error: "), std::string::npos) << han.err;
+    EXPECT_EQ(project.Read("SERVER/" + reserve + ".ITM"), "Type=Ring\r\nBonus=\r\nPrice=7\r\nClass=ALL\r\nStack=1\r\n");
+    // No system code page holds a smiling face.
+    const TableOutput face = Import(Replaced(fixed, utf8 + ",Ring,ALL", utf8 + ",Ring,\xF0\x9F\x98\x80"));
+    EXPECT_EQ(face.status, 1);
+    EXPECT_NE(face.err.find(":7:3: error: "), std::string::npos) << face.err;
     if (Os::kPathSeparator == '\\') {
-        EXPECT_NE(han.err.find("Class holds characters the system's code page cannot store"), std::string::npos);
+        EXPECT_NE(face.err.find("Class holds characters the system's code page cannot store"), std::string::npos);
     }
 }
 
