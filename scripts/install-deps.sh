@@ -9,7 +9,8 @@ test=(libgtest-dev googletest clang-format)
 run=(xvfb xauth)
 bench=(libbenchmark-dev libx11-dev xvfb xauth x11-utils valgrind)
 fuzz=(clang libclang-rt-14-dev)
-windows=(g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth xdotool imagemagick zip unzip icoutils)
+windows=(g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth xdotool imagemagick zip unzip icoutils locales
+    fonts-ipafont-gothic)
 qtsource=(dpkg-dev xz-utils)
 
 wanted=("${build[@]}")

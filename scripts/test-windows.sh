@@ -5,6 +5,9 @@
 #   2. runs the whole-run tests of the sheet and the bonus dialog again with the real windows platform on a
 #      private virtual display;
 #   3. drives the real brindlework.exe as a user would (scripts/check-windows-exe.sh);
+#   3a. runs the tests of the file layer, the command line, the item files and the two command-line programs again
+#      at the code pages 932, 936, 950, 949 and 1251, and drives the real brindlework.exe at 932
+#      (scripts/check-windows-code-page.sh);
 #   4. packs the zip (scripts/package-windows.sh), unzips it into an empty folder and opens the sample item with
 #      it in a fresh Wine prefix, with no Qt anywhere on the path;
 #   5. reads back the icon, the version information and the manifest of the programs, as built and as zipped
@@ -72,6 +75,25 @@ for program in item_sheet_tests bonus_dialog_tests; do
 done
 
 scripts/check-windows-exe.sh "$build/app/brindlework.exe" "$host/app/brindlework" "$build/exe-check"
+wine_stop
+
+# The users' Windows run at other code pages too: the double-byte Japanese, Chinese and Korean ones, in which the
+# second byte of a character can be that of a backslash, and the Cyrillic one. The file layer, the command line,
+# the item files and the two command-line programs are tested at each, and the real editor is driven at 932.
+wine_make_locales
+launcher="$build/tests/app/start_with_command_line.exe"
+for entry in "${wine_code_pages[@]}"; do
+    locale=${entry%%:*} page=${entry#*:}
+    ran=$(LC_ALL=$locale "$wine" "$launcher" --code-page | tr -d '\r')
+    [ "$ran" = "$page" ] || wine_fail "Wine at the locale $locale runs at code page $ran, not $page"
+    for program in base/base_tests itemdata/itemdata_tests checker/checker_tests table/table_tests; do
+        log="$build/code-page-$page-${program#*/}.log"
+        (cd "$build/tests/${program%/*}" && LC_ALL=$locale "$wine" "./${program#*/}.exe" --gtest_brief=1 >"$log" 2>&1) ||
+            { cat "$log" >&2; wine_fail "${program#*/} failed at code page $page"; }
+    done
+    echo "test-windows: the file layer, the command line, the item files, brindlework-check and brindlework-table pass at code page $page"
+done
+scripts/check-windows-code-page.sh "$build/app/brindlework.exe" "$launcher" "$build/code-page-check"
 wine_stop
 
 zip=$(scripts/package-windows.sh "$build" "$qt")

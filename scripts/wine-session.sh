@@ -10,6 +10,20 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # The system's code page is then Windows-1252 on every machine.
 export LC_ALL=C.UTF-8
 
+# The Unix locales whose code pages Wine gives its programs: each name, then the code page it gives.
+wine_code_pages=(ja_JP.UTF-8:932 zh_CN.UTF-8:936 zh_TW.UTF-8:950 ko_KR.UTF-8:949 ru_RU.UTF-8:1251)
+
+# Makes the locales of wine_code_pages where the system lacks them (the locales package's definitions).
+wine_make_locales() {
+    local entry name
+    for entry in "${wine_code_pages[@]}"; do
+        name=${entry%%:*}
+        locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" ||
+            localedef -i "${name%%.*}" -f UTF-8 "$name" >/dev/null 2>&1 ||
+            wine_fail "could not make the locale $name with localedef"
+    done
+}
+
 wine_fail() {
     echo "$(basename "$0"): FAILED: $*" >&2
     exit 1

@@ -84,8 +84,9 @@ TEST_F(WindowsItemFiles, DoubleByteClassAndItemNamesAreListedCheckedSavedAndLoad
         return;
     }
 #ifdef _WIN32
-    if (GetACP() == 932)
+    if (GetACP() == 932) {
         EXPECT_EQ(*storedClass, "\x90\xED\x8E\x6D");
+    }
 #endif
     int copies = 0;
     SaveItem(item, [&copies](std::uint64_t, std::uint64_t) { ++copies; });
