@@ -34,7 +34,8 @@ std::optional<Breach> ClassBreach(const std::string& className, const std::vecto
     const std::string unknown = " is neither \"ALL\" nor one of the project's classes";
     if (className.empty())
         return Absent("class", "Class", key, ":" + unknown);
-    return Breach{"class", "Class " + QuotedFileText(className) + unknown + DidYouMean(Os::Utf8Text(className), classList)};
+    return Breach{"class",
+                  "Class " + QuotedFileText(className) + unknown + DidYouMean(Os::Utf8Text(className), classList)};
 }
 
 std::optional<Breach> PriceBreach(const std::string& price, Key key) {

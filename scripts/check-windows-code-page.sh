@@ -6,7 +6,8 @@
 #      class and type, and Save writes them back byte for byte;
 #   3. a new item picked from RESOURCES\予備.BMP is saved with its three files;
 #   4. started the way the suite starts it, with the command line "...\brindlework.exe" "...\My Quest\" passed
-#      exactly as written, it makes a new item in that folder.
+#      exactly as written, it makes a new item in that folder;
+#   5. brindlework-check and brindlework-table, started alike, read that folder, and the table names 表 and 剣.
 # Usage: scripts/check-windows-code-page.sh BRINDLEWORK_EXE LAUNCHER_EXE WORK_FOLDER
 # The caller has made the locale ja_JP.UTF-8 (wine_make_locales), started Wine, put Qt's DLLs on WINEPATH and opened a display.
 set -euo pipefail
@@ -160,3 +161,17 @@ start "$work/quoted.status" "$wine" "$launcher" "$(wine_path "$work/command-line
 pick_and_save "$work/quoted.status"
 [ -f "$folder/SERVER/Staff.ITM" ] || wine_fail "the command line $(cat "$work/command-line.txt") made no item in $folder"
 check "the command line $(cat "$work/command-line.txt") makes a new item in $folder"
+
+# 5. The two command-line programs read the suite's command line alike, and name the items as they are named.
+programs=$(dirname "$(dirname "$exe")")
+printf '"%s" "%s\\"' "$(wine_path "$programs/checker/brindlework-check.exe")" "$(wine_path "$folder")" >"$work/check-line.txt"
+"$wine" "$launcher" "$(wine_path "$work/check-line.txt")" >"$work/check.log" 2>&1 ||
+    { cat "$work/check.log" >&2; wine_fail "brindlework-check found fault with, or could not read, $folder"; }
+check "brindlework-check reads $(cat "$work/check-line.txt"): $(tr -d '\r' <"$work/check.log" | tail -n 1)"
+printf '"%s" export "%s\\" -o "%s"' "$(wine_path "$programs/table/brindlework-table.exe")" "$(wine_path "$quest")" \
+    "$(wine_path "$work/items.csv")" >"$work/table-line.txt"
+"$wine" "$launcher" "$(wine_path "$work/table-line.txt")" >"$work/table.log" 2>&1 ||
+    { cat "$work/table.log" >&2; wine_fail "brindlework-table could not export $quest"; }
+grep -q "^$table,Ring,ALL,1500,1," "$work/items.csv" && grep -q "^$sword,Head,$warrior,800,1," "$work/items.csv" ||
+    { cat "$work/items.csv" >&2; wine_fail "the table does not name $table and $sword of the class $warrior"; }
+check "brindlework-table exports $table and $sword of the class $warrior by their names"

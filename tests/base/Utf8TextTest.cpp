@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 // "Épée" in Windows-1252 (as a Windows desktop writes it) and in UTF-8.
 const std::string kLatin = "\xC9p\xE9"
                            "e";
@@ -38,16 +43,31 @@ TEST(Utf8Text, ReadsEveryWindows1252ByteAsWholeUtf8) {
 }
 
 TEST(Utf8Text, TheSystemsTextBecomesUtf8AndBackAsFarAsTheCodePageHoldsIt) {
-    // Windows-1252 bytes read the same way on both systems: Windows' code page in the tests is 1252, and elsewhere
-    // text that is no UTF-8 is read as the editor reads it.
-    EXPECT_EQ(Os::WholeUtf8Text(kLatin), kUtf8);
     EXPECT_EQ(Os::WholeUtf8Text("Ruby Ring"), "Ruby Ring");
-    const std::string han = "\xE6\xBC\xA2";
+    const std::string han = "\xE6\xBC\xA2", face = "\xF0\x9F\x98\x80";
     if (Os::kPathSeparator == '\\') {
-        EXPECT_EQ(Os::SystemTextOfUtf8(kUtf8), kLatin);
-        EXPECT_EQ(Os::SystemTextOfUtf8("Ring " + han), std::nullopt) << "never written as \"?\"";
+        // Whatever the code page: what it holds goes there and back, and what it cannot hold is never written as "?".
+        for (const std::string& text : {kUtf8, han, std::string("\xD0\x9C\xD0\xB0\xD0\xB3")}) {
+            if (const auto system = Os::SystemTextOfUtf8(text)) {
+                EXPECT_EQ(Os::Utf8Text(*system), text);
+                EXPECT_EQ(Os::WholeUtf8Text(*system), text);
+            }
+        }
+        EXPECT_EQ(Os::SystemTextOfUtf8("Ring " + face), std::nullopt);
+#ifdef _WIN32
+        if (GetACP() == 1252) {
+            EXPECT_EQ(Os::WholeUtf8Text(kLatin), kUtf8);
+            EXPECT_EQ(Os::SystemTextOfUtf8(kUtf8), kLatin);
+            EXPECT_EQ(Os::SystemTextOfUtf8("Ring " + han), std::nullopt);
+        }
+        if (GetACP() == 932) {
+            EXPECT_EQ(Os::SystemTextOfUtf8("\xE8\xA1\xA8"), "\x95\x5C") << "the second byte of 表 is a backslash's";
+        }
+#endif
     } else {
-        EXPECT_EQ(Os::WholeUtf8Text(kUtf8), kUtf8) << "the locale's UTF-8 passes as it is";
+        // Elsewhere text that is no UTF-8 is read as the editor reads it, and the locale's UTF-8 passes as it is.
+        EXPECT_EQ(Os::WholeUtf8Text(kLatin), kUtf8);
+        EXPECT_EQ(Os::WholeUtf8Text(kUtf8), kUtf8);
         EXPECT_EQ(Os::SystemTextOfUtf8(han), han);
     }
 }

@@ -120,7 +120,10 @@ TEST_F(WindowsFileSystem, AFileHeldOpenElsewhereIsWaitedForThenRefusedAsInUseAnd
 TEST_F(WindowsFileSystem, NamesOfAnyCodePageAreFoundListedAndReplacedWhole) {
     // 表 and ソ end in the byte of a backslash in code page 932 and 功 in 950; Ω is in no Western code page.
     const std::vector<std::string> names = {"\xE8\xA1\xA8.ITM", "\xE3\x82\xBD\xE3\x83\xBC\xE3\x83\x89.ITM",
-                                            "\xE5\x8A\x9F.CLS", "M\xC3\xAAl\xC3\xA9" "e.CLS", "\xCE\xA9.BMP"};
+                                            "\xE5\x8A\x9F.CLS",
+                                            "M\xC3\xAAl\xC3\xA9"
+                                            "e.CLS",
+                                            "\xCE\xA9.BMP"};
     for (const std::string& name : names) {
         const std::string path = project.Root() + "SERVER\\" + name;
         project.Write("SERVER/" + name, "old");
@@ -138,7 +141,9 @@ TEST_F(WindowsFileSystem, NamesOfAnyCodePageAreFoundListedAndReplacedWhole) {
     EXPECT_EQ(listed, sorted) << "entries are listed as the names they are, no temporary file left behind";
     std::vector<std::string> classes = NamesMatching(project.Root() + "SERVER\\", "*.CLS");
     std::sort(classes.begin(), classes.end());
-    EXPECT_EQ(classes, (std::vector<std::string>{"M\xC3\xAAl\xC3\xA9" "e.CLS", "\xE5\x8A\x9F.CLS"}));
+    EXPECT_EQ(classes, (std::vector<std::string>{"M\xC3\xAAl\xC3\xA9"
+                                                 "e.CLS",
+                                                 "\xE5\x8A\x9F.CLS"}));
     EXPECT_EQ(Os::PathText(std::filesystem::path(L"\u8868.ITM")), "\xE8\xA1\xA8.ITM");
 
     project.MakeFolder("\xE8\xA1\xA8");

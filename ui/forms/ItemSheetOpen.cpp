@@ -67,8 +67,7 @@ void ItemSheet::ShowItem() {
 
 void ItemSheet::StartNewItem() {
     // A project copied from Windows may have its pictures in "Resources" or "resources".
-    QString folder =
-        TextCodec::FromName(FileSystem::StoredPath(m_item.projectRoot + "RESOURCES") + Os::kPathSeparator);
+    QString folder = TextCodec::FromName(FileSystem::StoredPath(m_item.projectRoot + "RESOURCES") + Os::kPathSeparator);
     std::optional<QString> picked;
     while ((picked = m_desktop.PickPicture(this, folder))) {
         const QString problem = NewItemNameProblem(QFileInfo(*picked).fileName());

@@ -37,11 +37,10 @@ bool ItemSheet::DescriptionCanBeSaved(const QString& description) {
     QStringList characters;
     for (qsizetype i = 0; i < notHeld.size(); i += notHeld[i].isHighSurrogate() ? 2 : 1)
         characters.append(notHeld.mid(i, notHeld[i].isHighSurrogate() ? 2 : 1));
-    m_desktop.ShowMessage(this,
-                          QStringLiteral("The description cannot be saved in \"%1\": its encoding, %2, cannot "
-                                         "hold these characters: %3\rPlease change them and save again.")
-                              .arg(TextCodec::FromName(DescriptionFilePath(m_item.projectRoot, m_item.itemName)),
-                                   EncodingName(m_descriptionEncoding), characters.join(QLatin1Char(' '))));
+    m_desktop.ShowMessage(this, QStringLiteral("The description cannot be saved in \"%1\": its encoding, %2, cannot "
+                                               "hold these characters: %3\rPlease change them and save again.")
+                                    .arg(TextCodec::FromName(DescriptionFilePath(m_item.projectRoot, m_item.itemName)),
+                                         EncodingName(m_descriptionEncoding), characters.join(QLatin1Char(' '))));
     return false;
 }
 
