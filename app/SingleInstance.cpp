@@ -6,11 +6,19 @@
 void RunSingleInstance(EditorApplication& application, const std::function<void()>& startUp,
                        const std::function<void()>& showSheet) {
     InstanceGuard guard(QStringLiteral("PREVINST:") + EditorApplication::Title());
-    if (guard.TakeLock()) {
-        guard.ListenForShowRequests(showSheet);
+    switch (guard.TakeLock()) {
+    case InstanceLock::Outcome::Taken:
+        QObject::connect(&guard, &InstanceGuard::showRequested, &guard, showSheet);
+        guard.ListenForShowRequests();
         startUp();
         return;
+    case InstanceLock::Outcome::Unavailable:
+        // No lock can be made where this user may write: that is no other instance, and the user asked to edit.
+        startUp();
+        return;
+    case InstanceLock::Outcome::HeldByAnother:
+        guard.AskFirstInstanceToShow();
+        application.Terminate();
+        return;
     }
-    guard.AskFirstInstanceToShow();
-    application.Terminate();
 }

@@ -2,9 +2,9 @@
 
 #include "platform/InstanceLock.h"
 
+#include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -18,22 +18,25 @@ class QSocketNotifier;
 // another user's editor on the same machine never meets this user's. The channel is the kernel's own (a named
 // event on Windows, a named pipe elsewhere): a local socket brought in the network library and nine more
 // libraries, loaded at every start.
-class InstanceGuard {
+class InstanceGuard : public QObject {
+    Q_OBJECT
 public:
     explicit InstanceGuard(const QString& name);
-    ~InstanceGuard();
-    InstanceGuard(const InstanceGuard&) = delete;
-    InstanceGuard& operator=(const InstanceGuard&) = delete;
+    ~InstanceGuard() override;
 
-    // Takes the lock; false when another instance holds it or the lock cannot be made.
-    bool TakeLock();
+    // Takes the lock: Taken, HeldByAnother when another instance runs, or Unavailable when no lock can be made,
+    // which tells nothing of another instance.
+    InstanceLock::Outcome TakeLock();
 
-    // In the first instance: calls showRequested whenever a later start asks for the window.
-    void ListenForShowRequests(std::function<void()> showRequested);
+    // In the first instance: from now on, showRequested is signalled whenever a later start asks for the window.
+    void ListenForShowRequests();
 
     // In a later start: asks the first instance to show its window, and on Windows first lets it take the
     // foreground (Windows only flashes its taskbar button otherwise); false when no instance answers.
     bool AskFirstInstanceToShow();
+
+Q_SIGNALS:
+    void showRequested();
 
 private:
     // One attempt of AskFirstInstanceToShow.
@@ -41,7 +44,6 @@ private:
 
     QString m_channelName;
     InstanceLock m_lock;
-    std::function<void()> m_showRequested;
 #ifdef Q_OS_WIN
     void* m_showEvent = nullptr;
     std::unique_ptr<QWinEventNotifier> m_notifier;
@@ -52,3 +54,6 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
 #endif
 };
+
+// The name of the channel of the instance name, as the guard's platform names it.
+QString InstanceChannelName(const QString& instance);

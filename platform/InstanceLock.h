@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // The lock one running editor holds for its whole run. On Windows it is the kernel's named mutex, which dies with
 // its process, so a killed editor can never block the next start, whatever process ids the system reuses.
-// Elsewhere it is the kernel's lock on a file in the user's own runtime folder, which dies with its process too;
-// the file keeps the holder's process id for whoever looks, and nothing is synced to disk at start-up.
+// Elsewhere it is the kernel's lock on a file in the user's own folder (UserInstanceFolder), which dies with its
+// process too; nothing is synced to disk at start-up.
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& name);
@@ -14,15 +13,18 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // False when another instance holds the lock, or it cannot be made.
-    bool TryLock();
+    enum class Outcome {
+        Taken,         // this run holds the lock
+        HeldByAnother, // another instance runs
+        Unavailable    // the lock cannot be made here: that says nothing of another instance
+    };
+    Outcome TryLock();
 
 private:
-#ifdef Q_OS_WIN
     QString m_name;
+#ifdef Q_OS_WIN
     void* m_mutex = nullptr;
 #else
-    QByteArray m_path;
     int m_file = -1;
 #endif
 };
@@ -30,6 +32,7 @@ private:
 // The instance name as a file or channel name: no folder separators, no drive colons.
 QString InstanceFileName(QString name);
 
-// The user's own folder for the lock file and the channel: the runtime folder, which nobody else may read (Qt
-// refuses one that others may read, and the temporary folder then stands in); on Windows the temporary folder.
+// The user's own folder for the lock file and the channel, which no other user may write into: the runtime folder;
+// when the system gives none, a folder of the user's own under the temporary folder, made for it and refused when
+// it is a link, another user's, or open to others; then none (empty). On Windows the temporary folder.
 QString UserInstanceFolder();

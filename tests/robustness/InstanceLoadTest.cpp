@@ -1,6 +1,7 @@
 // The single-instance guard under load: twenty starts of the built editor released at the same moment leave
 // exactly one running, the other nineteen end by themselves with exit code 0; after that one is killed with
 // kill -9, twenty more starts at once again leave exactly one, so a lock left by a killed editor stops no start.
+#include "tests/support/HoldsFileOpen.h"
 #include "tests/support/IsolatedEditorEnvironment.h"
 #include "tests/support/TempFolder.h"
 
@@ -103,10 +104,9 @@ protected:
         return running();
     }
 
-    // The process id written in the instance lock.
-    qint64 LockHolder() {
-        QFile lock(QString::fromStdString(runtime.Path("tmp/PREVINST_brindlework.lock")));
-        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
+    bool HoldsTheLock(const QProcess& process) const {
+        return HoldsFileOpen(process.processId(),
+                             QString::fromStdString(runtime.Path("tmp/PREVINST_brindlework.lock")));
     }
 
     // Every start that ended did so by itself with exit code 0.
@@ -130,7 +130,7 @@ TEST_F(InstanceLoadTest, TwentyStartsAtOnceLeaveOneEditorAlsoAfterAKillMinusNine
     const std::vector<QProcess*> first = StartTwentyAtOnce();
     const std::vector<QProcess*> firstSurvivors = Survivors(first);
     ASSERT_EQ(firstSurvivors.size(), 1u) << "exactly one editor keeps running";
-    EXPECT_EQ(LockHolder(), firstSurvivors[0]->processId());
+    EXPECT_TRUE(HoldsTheLock(*firstSurvivors[0]));
     ExpectCleanEnds(first, firstSurvivors[0]);
 
     ::kill(static_cast<pid_t>(firstSurvivors[0]->processId()), SIGKILL);
@@ -138,6 +138,6 @@ TEST_F(InstanceLoadTest, TwentyStartsAtOnceLeaveOneEditorAlsoAfterAKillMinusNine
     const std::vector<QProcess*> second = StartTwentyAtOnce();
     const std::vector<QProcess*> secondSurvivors = Survivors(second);
     ASSERT_EQ(secondSurvivors.size(), 1u) << "the lock of the killed editor stops no start, and still one runs";
-    EXPECT_EQ(LockHolder(), secondSurvivors[0]->processId());
+    EXPECT_TRUE(HoldsTheLock(*secondSurvivors[0]));
     ExpectCleanEnds(second, secondSurvivors[0]);
 }
