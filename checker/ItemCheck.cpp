@@ -73,6 +73,9 @@ void CheckIcon(const ProjectListing& project, const std::string& itemName, const
         if (judgement.verdict == IconVerdict::NoBitmap)
             findings.Add(icon.shown, std::nullopt, Severity::Error, "icon-not-bitmap",
                          "not a Windows bitmap the editor can show");
+        else if (judgement.verdict == IconVerdict::CutShort)
+            findings.Add(icon.shown, std::nullopt, Severity::Error, "icon-unreadable",
+                         "cannot be read: the file is cut short");
         else if (judgement.verdict == IconVerdict::TooLarge)
             findings.Add(icon.shown, std::nullopt, Severity::Error, "icon-not-bitmap",
                          "a bitmap too large for the editor to show: " + std::to_string(judgement.width) + " x " +

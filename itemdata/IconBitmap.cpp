@@ -63,19 +63,34 @@ bool KnownSize(const InfoHeader& info) {
            info.width * std::llabs(info.height) <= kLargestSide * kLargestSide;
 }
 
+std::uint64_t Colours(const InfoHeader& info) {
+    return info.bits > 8 ? 0 : info.coloursUsed != 0 ? info.coloursUsed : 1u << info.bits;
+}
+
+// Where the headers, the colour table and the colour masks end.
+std::uint64_t TablesEnd(const InfoHeader& info) {
+    const std::uint64_t afterHeader = kFileHeaderBytes + info.readSize;
+    if (info.bits <= 8)
+        return afterHeader + Colours(info) * (info.old ? 3 : 4);
+    return afterHeader + (info.compression == kBitFields && info.size <= 40 ? 12 : 0);
+}
+
 // The reader stops where the file ends right after the headers or inside the colour table or the colour masks.
 bool TablesPresent(const InfoHeader& info, std::uint64_t fileSize) {
-    const std::uint64_t afterHeader = kFileHeaderBytes + info.readSize;
-    if (fileSize <= afterHeader)
+    if (fileSize <= kFileHeaderBytes + info.readSize)
         return false;
-    if (info.bits <= 8) {
-        const std::uint64_t colours = info.coloursUsed != 0 ? info.coloursUsed : 1u << info.bits;
-        const std::uint64_t tableEnd = afterHeader + colours * (info.old ? 3 : 4);
-        return colours <= 256 && fileSize > tableEnd;
-    }
-    if (info.compression == kBitFields && info.size <= 40)
-        return fileSize >= afterHeader + 12;
-    return true;
+    if (info.bits <= 8)
+        return Colours(info) <= 256 && fileSize > TablesEnd(info);
+    return fileSize >= TablesEnd(info);
+}
+
+// An uncompressed bitmap's rows lie whole in the file.
+bool RowsPresent(const InfoHeader& info, std::uint64_t pixelsAt, std::uint64_t fileSize) {
+    if (info.compression != kRgb && info.compression != kBitFields)
+        return true;
+    const auto width = static_cast<std::uint64_t>(info.width);
+    const std::uint64_t rowBytes = (width * info.bits + 31) / 32 * 4;
+    return pixelsAt + rowBytes * static_cast<std::uint64_t>(std::llabs(info.height)) <= fileSize;
 }
 
 std::uint32_t Rgb(const std::string& bytes, std::size_t blueGreenRed) {
@@ -135,5 +150,9 @@ IconJudgement JudgeIconBitmap(const std::string& head, std::uint64_t fileSize) {
         return {IconVerdict::TooLarge, info.width, info.height};
     if (!TablesPresent(info, fileSize))
         return {IconVerdict::NoBitmap, info.width, info.height};
+    // Where the file says its pixels start; at 0 the reader takes them from right after the tables.
+    const std::uint64_t stated = Unsigned(head, 10, 4);
+    if (!RowsPresent(info, stated != 0 ? stated : TablesEnd(info), fileSize))
+        return {IconVerdict::CutShort, info.width, info.height};
     return {IconVerdict::Shown, info.width, info.height};
 }

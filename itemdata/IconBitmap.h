@@ -15,7 +15,9 @@ constexpr std::size_t kIconHeadBytes = 2048;
 // What a picture's pixels may take at most, four bytes each, before the editor's reader refuses to load it.
 constexpr std::uint64_t kIconPixelBytesLimit = 128u << 20;
 
-enum class IconVerdict { Shown, NoBitmap, TooLarge };
+// CutShort: an uncompressed bitmap whose file ends before its last row of pixels (or whose pixels are said to lie
+// past its end), which the editor's reader would fill from memory the file never held.
+enum class IconVerdict { Shown, NoBitmap, TooLarge, CutShort };
 
 struct IconJudgement {
     IconVerdict verdict;

@@ -59,6 +59,9 @@ std::vector<std::pair<std::string, std::string>> Variants() {
     for (const std::int64_t side : {5792, 5793, 16384, 16385, 100000})
         variants.push_back({"side " + std::to_string(side), WithField(WithField(icon, 18, 4, side), 22, 4, side)});
     variants.push_back({"pixels far away", WithField(icon, 10, 4, 100000)});
+    variants.push_back({"rows cut at a third", icon.substr(0, 54 + (icon.size() - 54) / 3)});
+    variants.push_back({"last byte cut", icon.substr(0, icon.size() - 1)});
+    variants.push_back({"pixels from right after the header", WithField(icon, 10, 4, 0)});
     variants.push_back({"8 bits", Bitmap(40, 8, 0, 1024, 16)});
     variants.push_back({"8 bits, no pixels", Bitmap(40, 8, 0, 1024, 0)});
     variants.push_back({"8 bits, table cut", Bitmap(40, 8, 0, 100, 0)});
@@ -85,5 +88,6 @@ TEST(IconAgreementTest, TheCheckerAndTheEditorAgreeOnEveryBitmap) {
         const IconJudgement judged = JudgeIconBitmap(bytes.substr(0, kIconHeadBytes), bytes.size());
         EXPECT_EQ(judged.verdict == IconVerdict::Shown, shown.problem.isEmpty()) << name;
         EXPECT_EQ(judged.verdict == IconVerdict::TooLarge, shown.problem.contains("too large")) << name;
+        EXPECT_EQ(judged.verdict == IconVerdict::CutShort, shown.problem.contains("cut short")) << name;
     }
 }

@@ -60,6 +60,33 @@ QByteArray Bitmap(int width, int height, int bits, int colours = 0, int compress
     return bytes;
 }
 
+// A 4 x 4 bitmap of 32 bits a pixel with an alpha mask (the 108-byte header): red on a white ground, every pixel of
+// the given alpha.
+QByteArray AlphaBitmap(int alpha) {
+    QByteArray bytes("BM");
+    for (const auto& [value, size] : std::initializer_list<std::pair<qint64, int>>{{14 + 108 + 64, 4},
+                                                                                   {0, 4},
+                                                                                   {14 + 108, 4},
+                                                                                   {108, 4},
+                                                                                   {4, 4},
+                                                                                   {4, 4},
+                                                                                   {1, 2},
+                                                                                   {32, 2},
+                                                                                   {3, 4},
+                                                                                   {64, 4},
+                                                                                   {0, 16},
+                                                                                   {0x00FF0000, 4},
+                                                                                   {0x0000FF00, 4},
+                                                                                   {0x000000FF, 4},
+                                                                                   {0xFF000000, 4}})
+        Append(bytes, value, size);
+    bytes.append(QByteArray(108 - 56, '\0'));
+    // The rows from the bottom up: the ground's colour is the bottom left pixel's.
+    for (int i = 0; i < 16; ++i)
+        Append(bytes, (i == 0 ? 0x00FFFFFF : 0x00FF0000) | qint64(alpha) << 24, 4);
+    return bytes;
+}
+
 void ExpectGroundTransparentAndFigureKept(const ItemIcon& read) {
     EXPECT_EQ(read.problem, QString());
     const QPixmap& icon = read.picture;
@@ -99,4 +126,31 @@ TEST(ItemIcon, PlainBitmapsGiveThePixelsOfQtsReaderAndOtherKindsAreLeftToIt) {
          {Bitmap(4, 2, 32), Bitmap(4, 2, 8, 0, 1), Bitmap(4, 2, 8, 2, 0, 7), Bitmap(5, 3, 24).chopped(1),
           Bitmap(5, 3, 24).replace(18, 8, QByteArray(8, '\x7f')), QByteArray("BM")})
         EXPECT_FALSE(ReadPlainBitmap(other.toStdString(), kIconPixelBytesLimit));
+}
+
+TEST(ItemIcon, ABitmapCutShortIsToldAndNeverDrawnFromMemory) {
+    const TempFolder folder;
+    const QByteArray whole = Bitmap(32, 32, 24);
+    for (const QByteArray& cut : {whole.left(54 + 32 * 96 / 3), whole.left(whole.size() - 1),
+                                  Bitmap(4, 4, 24).replace(10, 4, QByteArray("\x00\x10\x00\x00", 4))}) {
+        folder.Write("Cut.BMP", cut.toStdString());
+        const ItemIcon read = ReadItemIcon(folder.Path("Cut.BMP"));
+        EXPECT_TRUE(read.picture.isNull());
+        EXPECT_TRUE(read.problem.endsWith(QStringLiteral(" cannot be read: the file is cut short.")))
+            << read.problem.toStdString();
+    }
+    folder.Write("Whole.BMP", whole.toStdString());
+    EXPECT_EQ(ReadItemIcon(folder.Path("Whole.BMP")).problem, QString());
+}
+
+TEST(ItemIcon, AThirtyTwoBitBitmapWithoutAnyAlphaIsDrawnOpaqueAsWindowsDrawsIt) {
+    const TempFolder folder;
+    for (const int alpha : {0, 255}) {
+        folder.Write("Alpha.BMP", AlphaBitmap(alpha).toStdString());
+        const ItemIcon read = ReadItemIcon(folder.Path("Alpha.BMP"));
+        ASSERT_EQ(read.problem, QString());
+        const QImage shown = read.picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown.pixel(1, 1), qRgba(255, 0, 0, 255)) << "alpha " << alpha;
+        EXPECT_EQ(qAlpha(shown.pixel(0, 3)), 0) << "the ground stays transparent";
+    }
 }

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -55,6 +56,18 @@ QImage ReadPlainPicture(const std::string& bytes) {
     return view.copy();
 }
 
+// Windows draws a 32-bit bitmap whose alpha is nowhere set as opaque: its fourth byte is then no alpha at all.
+QImage OpaqueWithoutAlpha(QImage picture) {
+    if (picture.format() != QImage::Format_ARGB32)
+        return picture;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        if (std::any_of(row, row + picture.width(), [](QRgb pixel) { return qAlpha(pixel) != 0; }))
+            return picture;
+    }
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
 QPixmap Transparent(const QImage& picture) {
     const QRgb background = picture.pixel(0, picture.height() - 1);
     QPixmap icon = QPixmap::fromImage(picture);
@@ -72,12 +85,14 @@ ItemIcon ReadItemIcon(const std::string& path) {
     } catch (const FileError& failure) {
         return {QPixmap(), TextCodec::FromName(failure.what())};
     }
+    if (JudgeIconBitmap(bytes.substr(0, kIconHeadBytes), bytes.size()).verdict == IconVerdict::CutShort)
+        return {QPixmap(), QStringLiteral("Item ICON file = %1 cannot be read: the file is cut short.").arg(shownPath)};
     QSize claimedSize;
     QImage picture = ReadPlainPicture(bytes);
     if (picture.isNull())
         picture = ReadPicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), shownPath, claimedSize);
     if (!picture.isNull())
-        return {Transparent(picture), QString()};
+        return {Transparent(OpaqueWithoutAlpha(std::move(picture))), QString()};
     if (TooLargeToLoad(claimedSize))
         return {QPixmap(), QStringLiteral("Item ICON file = %1 is too large to show: %2 x %3 pixels.")
                                .arg(shownPath)
