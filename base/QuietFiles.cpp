@@ -40,6 +40,7 @@ FileHead ReadFile(const std::string& path, std::size_t limit) {
         throw FileError::FromErrno("read", path, errno);
     FileHead head;
     head.size = std::filesystem::file_size(native, error);
+    head.modified = std::filesystem::last_write_time(native, error).time_since_epoch().count();
     char buffer[65536];
     while (head.bytes.size() < limit) {
         const std::size_t count = std::fread(buffer, 1, std::min(sizeof buffer, limit - head.bytes.size()), file.get());
@@ -130,6 +131,7 @@ FileHead ReadFile(const std::string& path, std::size_t limit) {
         throw FileError("read", path, kNoFile);
     FileHead head;
     head.size = static_cast<std::uint64_t>(facts.st_size);
+    head.modified = std::int64_t{facts.st_mtim.tv_sec} * 1000000000 + facts.st_mtim.tv_nsec;
     char buffer[65536];
     while (head.bytes.size() < limit) {
         const ssize_t count = read(file.get(), buffer, std::min(sizeof buffer, limit - head.bytes.size()));

@@ -15,12 +15,13 @@ namespace QuietFiles {
 constexpr std::size_t kWholeFile = SIZE_MAX;
 
 struct FileHead {
-    std::string bytes;      // the file's first bytes, at most as many as asked for
-    std::uint64_t size = 0; // the whole file's size
+    std::string bytes;         // the file's first bytes, at most as many as asked for
+    std::uint64_t size = 0;    // the whole file's size
+    std::int64_t modified = 0; // when it was last written, in the system's own units: to tell a later change
 };
 
-// The file's first limit bytes and its size. Raises FileError ("read") when it cannot be read, or when a folder
-// or anything but a plain file stands there.
+// The file's first limit bytes, its size and when it was last written (with a limit of 0, only those). Raises FileError
+// ("read") when it cannot be read, or when a folder or anything but a plain file stands there.
 FileHead ReadFile(const std::string& path, std::size_t limit = kWholeFile);
 
 enum class EntryKind { File, Folder, Other };

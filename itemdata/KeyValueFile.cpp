@@ -33,6 +33,9 @@ KeyValueLines ServerDataLines(std::string bytes, const std::string& fileName) {
 
 KeyValueFile::KeyValueFile(const std::string& fileName) : m_fileName(fileName), m_lines(LoadLines(fileName)) {}
 
+KeyValueFile::KeyValueFile(const std::string& fileName, KeyValueLines lines)
+    : m_fileName(fileName), m_lines(std::move(lines)) {}
+
 void KeyValueFile::SaveFile() const {
     FileSystem::SafeFileWriter writer(m_fileName, FileSystem::AtLink::WriteItsTarget);
     m_lines.WriteText([&writer](const char* bytes, std::size_t size) { writer.Write(bytes, size); });

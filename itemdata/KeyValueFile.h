@@ -18,6 +18,9 @@ public:
     // whose bytes are no lines to it.
     explicit KeyValueFile(const std::string& fileName);
 
+    // The store of a file whose lines were read already (ServerDataLines); SaveFile writes them to fileName.
+    KeyValueFile(const std::string& fileName, KeyValueLines lines);
+
     // The value of the first line named name; a missing key reads as the empty text.
     std::string ReadValue(const std::string& name) const { return m_lines.ReadValue(name); }
 

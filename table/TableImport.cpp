@@ -91,8 +91,10 @@ public:
         m_refused = false;
         const std::string path = m_project.server.Path() + file.name;
         std::optional<KeyValueLines> lines;
+        QuietFiles::FileHead read;
         try {
-            lines = ServerDataLines(QuietFiles::ReadFile(path).bytes, path);
+            read = QuietFiles::ReadFile(path);
+            lines = ServerDataLines(std::move(read.bytes), path);
         } catch (const FileError& unread) {
             Problem(m_header.item,
                     Printable(ShownServerFile(m_project, file)) + " cannot be read: " + Printable(unread.Reason()));
@@ -105,7 +107,8 @@ public:
         JudgeValues(values, itemName);
         if (m_refused)
             return std::nullopt;
-        return Changes(values, itemName, {path, ShownServerFile(m_project, file), {}});
+        ItemChange change{path, ShownServerFile(m_project, file), {}, std::move(*lines), read.size, read.modified};
+        return Changes(values, itemName, std::move(change));
     }
 
 private:

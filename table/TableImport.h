@@ -1,6 +1,9 @@
 #pragma once
 
+#include "itemdata/KeyValueLines.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,11 +23,15 @@ struct ValueChange {
     std::string before, after;
 };
 
-// An item whose values the table changes, in the order a save writes its keys.
+// An item whose values the table changes, in the order a save writes its keys, with its server data file as the
+// check read it: the write starts from those lines, and a file written since is noticed by its size and time.
 struct ItemChange {
     std::string serverFile; // the path of its server data file, as stored
     std::string shown;      // how messages name it: SERVER/<file name>
     std::vector<ValueChange> values;
+    KeyValueLines lines;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
 };
 
 struct ImportPlan {

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -99,7 +100,7 @@ int Import(const TableOptions& options, std::ostream& out, std::ostream& err) {
     else if (options.dryRun)
         out << "dry run: " << counted << " would change; nothing written\n";
     else {
-        WriteChanges(plan.changes);
+        WriteChanges(std::move(plan.changes));
         out << counted << " written\n";
     }
     return kTableDone;

@@ -1,8 +1,11 @@
 // brindlework-table as its users meet it: a sample project through export and import, edited, untouched and
 // hostile tables, and what each leaves in the project.
+#include "table/TableImport.h"
 #include "table/TableRun.h"
+#include "table/TableWrite.h"
 #include "tests/itemdata/ProjectFolder.h"
 
+#include "base/FileError.h"
 #include "base/Os.h"
 #include "tests/support/AccentedName.h"
 
@@ -223,6 +226,29 @@ TEST_F(TableTest, WhatCannotBeReadOrWrittenStopsTheRunWithStatusTwo) {
                                                                    {"export", project.Root(), "--dry-run"}})
         EXPECT_EQ(RunTableOn(usage).status, 2);
     EXPECT_EQ(RunTableOn({"--version"}).out.rfind("brindlework-table ", 0), 0u);
+}
+
+TEST_F(TableTest, AFileWrittenBetweenTheCheckAndTheWriteIsNeverOverwritten) {
+    const std::string table = Replaced(Replaced(Export(), "RubyRing,Ring,ALL,1500", "RubyRing,Ring,ALL,1750"),
+                                       "BronzeHelm,Head,Warrior,800", "BronzeHelm,Head,Warrior,950");
+    ImportPlan plan = PlanImport(project.Root(), table);
+    ASSERT_TRUE(plan.problems.empty());
+    ASSERT_EQ(plan.changes.size(), 2u);
+    // Another program saves one of the two items while the table waits to be written.
+    const std::string edited = project.Read("SERVER/RubyRing.ITM") + "Weight=3\r\n";
+    project.Write("SERVER/RubyRing.ITM", edited);
+    const auto before = Snapshot(project);
+    try {
+        WriteChanges(std::move(plan.changes));
+        ADD_FAILURE() << "a file written since the check was overwritten";
+    } catch (const FileError& refused) {
+        EXPECT_EQ(refused.FileName(), project.Path("SERVER/RubyRing.ITM"));
+        EXPECT_NE(refused.Reason().find("changed after the table was checked"), std::string::npos) << refused.what();
+    }
+    EXPECT_EQ(Snapshot(project), before) << "nothing is written, the other item neither";
+
+    EXPECT_EQ(Import(table).status, 0) << "checked again, the table is written";
+    EXPECT_EQ(project.Read("SERVER/RubyRing.ITM"), Replaced(edited, "Price=1500", "Price=1750"));
 }
 
 TEST_F(TableTest, AHundredThousandRowsAreAllToldWithoutAHang) {
