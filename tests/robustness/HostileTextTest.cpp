@@ -180,6 +180,24 @@ TEST_F(HostileItemTest, AManyPageDescriptionIsShownPieceByPieceAndSavedWholeWhen
     EXPECT_TRUE(project.Read(kDescription) == description) << "every line, none wrapped, none lost";
 }
 
+TEST_F(HostileItemTest, TextTypedWhileAManyPageDescriptionArrivesLandsWhereItWasTyped) {
+    std::string description;
+    for (int line = 0; line < 100000; ++line)
+        description += "Line " + std::to_string(line) + "\r\n";
+    WriteItem(CrLfLines(kRing), description);
+    OpenHostile();
+    auto& box = Child<QPlainTextEdit>("descriptionBox");
+    ASSERT_LT(box.document()->characterCount(), static_cast<int>(description.size() / 2));
+    QTest::keyClick(&box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(&box, "The end.");
+    box.moveCursor(QTextCursor::Start);
+    QTest::keyClicks(&box, "Once: ");
+    Save();
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
+    EXPECT_TRUE(project.Read(kDescription) == "Once: " + description + "The end.\r\n")
+        << "typed at the start and after Ctrl+End, where the user typed it";
+}
+
 TEST_F(HostileItemTest, ADescriptionFarBeyondAnyItemsIsRefusedAtOpenAndNeverOverwritten) {
     WriteItem(CrLfLines(kRing), "");
     // A sparse file: its size is what counts, and the test writes no gigabytes.

@@ -229,11 +229,18 @@ void DescriptionBox::ShowNextPiece() {
         setUndoRedoEnabled(true);
 }
 
+bool DescriptionBox::event(QEvent* event) {
+    if (!m_unshownPieces.isEmpty() && (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod))
+        ShowAllTextNow();
+    return QPlainTextEdit::event(event);
+}
+
 bool DescriptionBox::canInsertFromMimeData(const QMimeData* source) const {
     return source && source->hasText();
 }
 
 void DescriptionBox::insertFromMimeData(const QMimeData* source) {
+    ShowAllTextNow();
     if (source && source->hasText())
         QPlainTextEdit::insertFromMimeData(source);
 }

@@ -24,6 +24,10 @@ public:
     void SetText(QString text);
 
 protected:
+    // A key pressed or text composed while a long text is still arriving waits for the rest of it, so that what the
+    // user types lands where they typed it, and Ctrl+End reaches the text's real end.
+    bool event(QEvent* event) override;
+
     // Only text is pasted or dropped in: without it there is nothing to insert (and Qt 6.4's own insertion
     // crashes on clipboard data that holds nothing).
     bool canInsertFromMimeData(const QMimeData* source) const override;
