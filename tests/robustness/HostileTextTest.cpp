@@ -97,6 +97,12 @@ TEST_F(HostileItemTest, ADescriptionOpenedByAByteOrderMarkIsShownAndSavedInItsEn
         Save();
         EXPECT_EQ(project.Read(kDescription), description);
     }
+    // The box shows a line or paragraph separator as a line break, and a save writes what the box shows.
+    const std::string separators = "\xEF\xBB\xBFOne\xE2\x80\xA8two\xE2\x80\xA9three\r\n";
+    WriteItem(CrLfLines(kRing), separators);
+    OpenHostile();
+    Save();
+    EXPECT_EQ(project.Read(kDescription), "\xEF\xBB\xBFOne\r\ntwo\r\nthree\r\n");
     EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join('|').toStdString();
 }
 
