@@ -67,6 +67,23 @@ TEST_F(HostileItemTest, ASixteenMebibyteDescriptionLineWithoutBlanksIsSavedAsIts
     EXPECT_TRUE(joined == line) << "wrapping only adds line ends";
 }
 
+TEST_F(HostileItemTest, AnEastAsianLineWithoutBlanksIsSavedAsTheBoxWrapsItAndNoOtherwise) {
+    std::string line;
+    for (int i = 0; i < 1000; ++i)
+        line += "\xE8\xA1\xA8"; // the same ideograph, so that every wrapped line holds as many of them
+    WriteItem(CrLfLines(kRing), line + "\r\n");
+    OpenHostile();
+    Save();
+    const std::string saved = project.Read(kDescription);
+    std::vector<std::size_t> lengths;
+    for (std::size_t start = 0, end; (end = saved.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lengths.push_back(end - start);
+    ASSERT_GT(lengths.size(), 2u);
+    lengths.pop_back();
+    EXPECT_EQ(std::count(lengths.begin(), lengths.end(), lengths.front()), static_cast<long>(lengths.size()))
+        << "each wrapped line full: no break made where the box would not wrap";
+}
+
 TEST_F(HostileItemTest, TextNotValidInTheLocaleEncodingIsSavedBackByteForByte) {
     const std::vector<std::string> server = {"Type=Ring",  "Note=\xFF\xFE\x80", "Bonus=R\xE9sist+5,\xC0\xAF",
                                              "Price=\xB5", "Class=ALL",         "Stack=\xED\xA0\x80",

@@ -16,8 +16,14 @@ namespace {
 
 constexpr int kLongestUnbrokenRun = 256;
 
+// The box may wrap a line at this character: a blank or a line end, or a Chinese, Japanese or Korean character,
+// between any two of which East Asian text wraps. A run of other characters is one word to the box.
 bool EndsRun(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QChar::LineSeparator;
+    const char16_t code = c.unicode();
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QChar::LineSeparator ||
+           (code >= 0x2E80 && code <= 0x9FFF) || (code >= 0xAC00 && code <= 0xD7AF) ||
+           (code >= 0xF900 && code <= 0xFAFF) || (code >= 0xFF01 && code <= 0xFF9F) ||
+           (code >= 0xD840 && code <= 0xD87F); // the first halves of the ideographs beyond the first plane
 }
 
 QString WithLongRunsBroken(const QString& text) {

@@ -18,9 +18,10 @@ public:
     void SetLines(const QStringList& lines);
 
     // Shows the text, whose lines end in CR LF, a lone CR or a lone LF; a final line end leaves an empty last line.
-    // A run of more than 256 characters without a blank is ended by a line break first: it cannot fit one line of
-    // the box anyway, and Qt's wrapping of such a run takes time that grows with its square (a 16 MiB run would
-    // take hours). A text of many pages is shown over the next turns of the event loop, its first page at once.
+    // A run of more than 256 characters in which the box may not wrap (no blank, no East Asian character) is
+    // ended by a line break first: it cannot fit one line of the box anyway, and Qt's wrapping of such a run takes
+    // time that grows with its square (a 16 MiB run would take hours). A text of many pages is shown over the next
+    // turns of the event loop, its first page at once.
     void SetText(QString text);
 
 protected:
