@@ -20,7 +20,6 @@ public:
     void SetValue(int value);
 
     int Maximum() const { return m_maximum; }
-    int MaxDigits() const { return maxLength(); }
     // A new limit; a text out of the new range or longer than maxDigits is rewritten as its value within it.
     void SetRange(int maximum, int maxDigits);
 
