@@ -32,6 +32,13 @@ echo "test-windows: Qt for Windows in $qt"
 cmake --preset windows-host >/dev/null
 cmake --build --preset windows-host --target sheet_artwork_baker brindlework
 
+# The programs' icon is committed, packed from the baker's pictures: it must be what they give today.
+packed=$(mktemp)
+scripts/program-icon.sh "$host/ui/baked_artwork" "$packed"
+cmp -s "$packed" cmake/windows/brindlework.ico ||
+    { rm -f "$packed"; wine_fail "cmake/windows/brindlework.ico is not what the baker paints: run scripts/program-icon.sh $host/ui/baked_artwork cmake/windows/brindlework.ico"; }
+rm -f "$packed"
+
 # A build folder of the earlier leg without Qt is made anew: its cache would keep that choice and toolchain.
 [ ! -f "$build/CMakeCache.txt" ] || grep -q '^QT_CHAINLOAD_TOOLCHAIN_FILE' "$build/CMakeCache.txt" ||
     rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"

@@ -5,14 +5,14 @@
 // followed by the Format_RGB32 pixel rows. Painting the sheet at every start took longer than the rest of the
 // editor's start-up.
 //
-// It also paints the program's icon at every size a desktop asks for: brindlework.ico for Windows,
-// ProgramIcon<size>.png for the Linux desktop's icon theme, and ProgramIcon<size>.argb32 up to 64 pixels for the
-// window icon, raw as the sheet but in Format_ARGB32_Premultiplied.
+// It also paints the program's icon at every size a desktop asks for: ProgramIcon<size>.png for the Linux desktop's
+// icon theme and for Windows (scripts/program-icon.sh packs them into cmake/windows/brindlework.ico), and
+// ProgramIcon<size>.argb32 up to 64 pixels for the window icon, raw as the sheet but in
+// Format_ARGB32_Premultiplied.
 //
 // Usage: sheet_artwork_baker OUTPUT_FOLDER   (with QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "ui/artwork/ArtworkPictures.h"
-#include "ui/artwork/ProgramIconFile.h"
 #include "ui/artwork/SheetArtwork.h"
 
 #include <QDir>
@@ -22,7 +22,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -59,19 +58,16 @@ QImage ProgramIcon(int side) {
 }
 
 bool BakeProgramIcon(const QDir& folder) {
-    std::vector<QImage> pictures;
     for (const int side : {16, 20, 24, 32, 40, 48, 64, 256}) {
-        pictures.push_back(ProgramIcon(side));
+        const QImage picture = ProgramIcon(side);
         const QString name = QStringLiteral("ProgramIcon%1").arg(side);
-        if (!pictures.back().save(folder.filePath(name + QStringLiteral(".png"))))
+        if (!picture.save(folder.filePath(name + QStringLiteral(".png"))))
             return false;
-        if (side <= 64 && !WriteImage(folder.filePath(name + QStringLiteral(".argb32")), pictures.back(),
+        if (side <= 64 && !WriteImage(folder.filePath(name + QStringLiteral(".argb32")), picture,
                                       QImage::Format_ARGB32_Premultiplied))
             return false;
     }
-    const QByteArray icoFile = ProgramIconFile(pictures);
-    QFile file(folder.filePath(QStringLiteral("brindlework.ico")));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(icoFile) == icoFile.size();
+    return true;
 }
 
 } // namespace
