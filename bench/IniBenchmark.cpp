@@ -136,24 +136,23 @@ template <typename Visit> void ScanLinesByteByByte(std::string_view text, Visit&
         visit(ScannedLine{lineStart, text.size(), nameEnd});
 }
 
-void LineScanBlocks(benchmark::State& state) {
+// scan: ScanLines or ScanLinesByteByByte, as a function object.
+template <typename Scan> void LineScan(benchmark::State& state, Scan scan) {
     const std::string text = ServerText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         std::size_t names = 0;
-        ScanLines(text, [&names](const ScannedLine& line) { names += line.nameEnd != ScannedLine::kNoName; });
+        scan(text, [&names](const ScannedLine& line) { names += line.nameEnd != ScannedLine::kNoName; });
         benchmark::DoNotOptimize(names);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
+void LineScanBlocks(benchmark::State& state) {
+    LineScan(state, [](std::string_view text, auto&& visit) { ScanLines(text, visit); });
+}
+
 void LineScanByteByByte(benchmark::State& state) {
-    const std::string text = ServerText(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        std::size_t names = 0;
-        ScanLinesByteByByte(text, [&names](const ScannedLine& line) { names += line.nameEnd != ScannedLine::kNoName; });
-        benchmark::DoNotOptimize(names);
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+    LineScan(state, [](std::string_view text, auto&& visit) { ScanLinesByteByByte(text, visit); });
 }
 
 BENCHMARK(LineScanBlocks)->Arg(100000);

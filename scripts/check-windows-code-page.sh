@@ -9,7 +9,8 @@
 #      exactly as written, it makes a new item in that folder;
 #   5. brindlework-check and brindlework-table, started alike, read that folder, and the table names 表 and 剣.
 # Usage: scripts/check-windows-code-page.sh BRINDLEWORK_EXE LAUNCHER_EXE WORK_FOLDER
-# The caller has made the locale ja_JP.UTF-8 (wine_make_locales), started Wine, put Qt's DLLs on WINEPATH and opened a display.
+# The caller has made the locale ja_JP.UTF-8 (wine_make_locales), started Wine, put Qt's DLLs on WINEPATH and
+# opened a display.
 set -euo pipefail
 exe=$1
 launcher=$2
@@ -18,59 +19,13 @@ source "$(dirname "$0")/wine-session.sh"
 export LC_ALL=ja_JP.UTF-8
 sample="$(cd "$(dirname "$0")/.." && pwd)/examples/Quest"
 rm -rf "$work" && mkdir -p "$work"
+source "$(dirname "$0")/window-driving.sh"
 
 code_page=$("$wine" "$launcher" --code-page | tr -d '\r')
 [ "$code_page" = 932 ] || wine_fail "Wine runs at code page $code_page, not 932"
 
 check() {
     echo "check-windows-code-page: $*"
-}
-
-find_window() {
-    local tries=0 id=
-    while [ -z "$id" ] && [ $tries -lt 100 ]; do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] || { sleep 0.1; tries=$((tries + 1)); }
-    done
-    echo "$id"
-}
-
-started=()
-start() {
-    local status=$1
-    shift
-    ("$@" >"$status.log" 2>&1; echo $? >"$status") >/dev/null 2>&1 &
-    started+=($!)
-}
-stop_all() {
-    import -window root "$work/last-screen.png" 2>/dev/null || true
-    wine_stop
-    [ ${#started[@]} -eq 0 ] || kill "${started[@]}" 2>/dev/null || true
-}
-trap stop_all EXIT
-
-ended() {
-    local tries=0
-    while [ ! -s "$1" ] && [ $tries -lt 100 ]; do
-        sleep 0.1
-        tries=$((tries + 1))
-    done
-    [ -s "$1" ]
-}
-
-point() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + $2 - 1)) $((Y + $3 - 1))
-    sleep 0.2
-    xdotool mousemove $((X + $2)) $((Y + $3))
-    sleep 0.3
-}
-
-shoot() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
 }
 
 # Opens the item file, then saves it unchanged: the sheet must show no message, or the click lands on none.
