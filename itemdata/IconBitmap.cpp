@@ -93,51 +93,7 @@ bool RowsPresent(const InfoHeader& info, std::uint64_t pixelsAt, std::uint64_t f
     return pixelsAt + rowBytes * static_cast<std::uint64_t>(std::llabs(info.height)) <= fileSize;
 }
 
-std::uint32_t Rgb(const std::string& bytes, std::size_t blueGreenRed) {
-    return 0xFF000000u | Unsigned(bytes, blueGreenRed, 3);
-}
-
-bool Plain(const InfoHeader& info) {
-    return info.size == 40 && info.planes == 1 && info.compression == kRgb && (info.bits == 8 || info.bits == 24) &&
-           info.width > 0 && info.height != 0 && info.height != INT32_MIN;
-}
-
 } // namespace
-
-std::optional<IconPixels> ReadPlainBitmap(const std::string& bytes, std::uint64_t pixelBytesLimit) {
-    constexpr std::uint64_t kHeadersBytes = kFileHeaderBytes + 40;
-    if (bytes.size() < kHeadersBytes || bytes.compare(0, 2, "BM") != 0)
-        return std::nullopt;
-    const InfoHeader info = ReadInfoHeader(bytes);
-    if (!Plain(info))
-        return std::nullopt;
-    const auto width = static_cast<std::uint64_t>(info.width);
-    const auto rows = static_cast<std::uint64_t>(std::llabs(info.height));
-    if (width * rows * 4 > pixelBytesLimit)
-        return std::nullopt;
-    const std::uint64_t colours = info.bits == 8 ? (info.coloursUsed != 0 ? info.coloursUsed : 256) : 0;
-    const std::uint64_t pixelsAt = Unsigned(bytes, 10, 4);
-    const std::uint64_t rowBytes = (width * info.bits + 31) / 32 * 4;
-    if (colours > 256 || pixelsAt < kHeadersBytes + colours * 4 || pixelsAt + rowBytes * rows > bytes.size())
-        return std::nullopt;
-    IconPixels pixels{static_cast<int>(width), static_cast<int>(rows), {}};
-    pixels.rgb.reserve(width * rows);
-    for (std::uint64_t y = 0; y < rows; ++y) {
-        // Rows are stored from the bottom up, unless the height is negative.
-        const std::uint64_t row = pixelsAt + rowBytes * (info.height > 0 ? rows - 1 - y : y);
-        for (std::uint64_t x = 0; x < width; ++x) {
-            if (info.bits == 24) {
-                pixels.rgb.push_back(Rgb(bytes, row + x * 3));
-                continue;
-            }
-            const auto index = static_cast<unsigned char>(bytes[row + x]);
-            if (index >= colours)
-                return std::nullopt;
-            pixels.rgb.push_back(Rgb(bytes, kHeadersBytes + index * 4u));
-        }
-    }
-    return pixels;
-}
 
 IconJudgement JudgeIconBitmap(const std::string& head, std::uint64_t fileSize) {
     if (head.size() < kFileHeaderBytes + 4 || head.compare(0, 2, "BM") != 0)

@@ -2,12 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
 // Item icons as Windows bitmaps, without Qt: whether the editor can show one, judged from the file's first bytes and
-// its size by the rules of the bitmap reader the editor shows icons with; and the pixels of the plain kind.
+// its size by the rules of the bitmap reader the editor shows icons with.
 
 // How many of the file's first bytes the judgement reads: the headers and the largest colour table.
 constexpr std::size_t kIconHeadBytes = 2048;
@@ -26,15 +24,3 @@ struct IconJudgement {
 
 // head: the file's first kIconHeadBytes bytes (fewer for a shorter file); fileSize: the whole file's size.
 IconJudgement JudgeIconBitmap(const std::string& head, std::uint64_t fileSize);
-
-// The pixels of a plain bitmap, the kind icons are saved in: the 40-byte header, 8 or 24 bits a pixel, no
-// compression, the whole of it present, and at most pixelBytesLimit bytes at four a pixel. Qt's image reader gives
-// the same pixels, but the first picture it reads makes it list and inspect every image plug-in installed, a
-// millisecond of the editor's start-up for a 3 KB icon.
-struct IconPixels {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> rgb; // 0xFFRRGGBB, row after row from the top
-};
-
-// None for any other file, and for one with a colour index past its table: those are left to Qt's reader.
-std::optional<IconPixels> ReadPlainBitmap(const std::string& bytes, std::uint64_t pixelBytesLimit);

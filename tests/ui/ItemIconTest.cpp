@@ -111,23 +111,6 @@ TEST(ItemIcon, APictureIsReadByItsNameOrElseByItsContent) {
     EXPECT_TRUE(ReadItemIcon(folder.Path("Missing.bmp")).picture.isNull());
 }
 
-TEST(ItemIcon, PlainBitmapsGiveThePixelsOfQtsReaderAndOtherKindsAreLeftToIt) {
-    for (const QByteArray& bitmap : {Bitmap(5, 3, 24), Bitmap(5, -3, 24), Bitmap(3, 2, 8, 9), Bitmap(6, 2, 8)}) {
-        const std::optional<IconPixels> plain = ReadPlainBitmap(bitmap.toStdString(), kIconPixelBytesLimit);
-        ASSERT_TRUE(plain);
-        const QImage qts = QImage::fromData(bitmap, "BMP");
-        ASSERT_EQ(QSize(plain->width, plain->height), qts.size());
-        for (int y = 0; y < qts.height(); ++y) {
-            for (int x = 0; x < qts.width(); ++x)
-                EXPECT_EQ(plain->rgb[std::size_t(y * qts.width() + x)], qts.pixel(x, y)) << x << ", " << y;
-        }
-    }
-    for (const QByteArray& other :
-         {Bitmap(4, 2, 32), Bitmap(4, 2, 8, 0, 1), Bitmap(4, 2, 8, 2, 0, 7), Bitmap(5, 3, 24).chopped(1),
-          Bitmap(5, 3, 24).replace(18, 8, QByteArray(8, '\x7f')), QByteArray("BM")})
-        EXPECT_FALSE(ReadPlainBitmap(other.toStdString(), kIconPixelBytesLimit));
-}
-
 TEST(ItemIcon, ABitmapCutShortIsToldAndNeverDrawnFromMemory) {
     const TempFolder folder;
     const QByteArray whole = Bitmap(32, 32, 24);

@@ -96,7 +96,7 @@ TEST_F(ItemSheetTest, EditAndRemoveWorkOnTheSelectedEntry) {
     Bonuses().SelectRow(0);
     OnBonusDialog([](BonusDialog&) {});
     const QPoint belowTheEntries(Bonuses().width() / 2, Bonuses().height() - 5);
-    QTest::mouseDClick(&Bonuses(), Qt::LeftButton, Qt::NoModifier, belowTheEntries);
+    QTest::mouseDClick(Bonuses().viewport(), Qt::LeftButton, Qt::NoModifier, belowTheEntries);
     EXPECT_EQ(bonusDialogRuns, 2) << "a double click anywhere on the list edits the selected entry";
 }
 

@@ -42,7 +42,7 @@ void ItemSheetTest::ClickCommand(const char* buttonName) {
     // The pointer may already rest there from an earlier window: arrive from a neighbouring pixel.
     MovePointer(button.geometry().center() - QPoint(1, 1));
     MovePointer(button.geometry().center());
-    ASSERT_TRUE(button.isVisible()) << buttonName << " must light up under the pointer";
+    ASSERT_TRUE(Lit(buttonName)) << buttonName << " must light up under the pointer";
     QTest::mouseClick(&button, Qt::LeftButton);
 }
 

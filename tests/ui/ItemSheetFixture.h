@@ -5,6 +5,7 @@
 #include "ui/forms/BonusDialog.h"
 #include "ui/forms/ItemSheet.h"
 #include "ui/widgets/BonusListBox.h"
+#include "ui/widgets/HoverButton.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,7 +45,7 @@ protected:
     QLineEdit& Stack() { return Child<QLineEdit>("stackField"); }
     BonusListBox& Bonuses() { return Child<BonusListBox>("bonusList"); }
     QStringList BonusTexts();
-    bool Lit(const char* buttonName) { return Child<QWidget>(buttonName).isVisible(); }
+    bool Lit(const char* buttonName) { return Child<HoverButton>(buttonName).IsLit(); }
 
     template <typename T> T& Child(const char* name) {
         T* child = form->findChild<T*>(QLatin1String(name));

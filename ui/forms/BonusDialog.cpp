@@ -86,6 +86,8 @@ void BonusDialog::BuildControls() {
     Caption(QStringLiteral("Value"), "valueLabel", QPoint(64, 72), this);
     m_valueBox = Place(new BonusSpinEdit(this), "valueBox", QRect(128, 72, 193, 33));
     m_signLabel = Place(new QLabel(QStringLiteral("+"), this), "signLabel", QRect(328, 61, kSignWidth, kSignHeight));
+    m_kindBox->setAccessibleName(QStringLiteral("Bonus"));
+    m_valueBox->setAccessibleName(QStringLiteral("Value"));
     m_signLabel->setFont(BonusDialogLook::HeavyFont(29));
     m_signLabel->setAlignment(Qt::AlignCenter);
 }

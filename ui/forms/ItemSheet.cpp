@@ -3,6 +3,7 @@
 #include "base/CommandLine.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorHandler.h"
+#include "ui/artwork/FieldPalette.h"
 #include "ui/artwork/SheetArtwork.h"
 #include "ui/artwork/SheetFont.h"
 #include "ui/artwork/SheetPictures.h"
@@ -23,6 +24,8 @@ constexpr int kComboHeight = 21;
 
 const char* const kHoverButtonNames[] = {"addBonusButton", "editBonusButton", "removeBonusButton", "saveButton",
                                          "exitButton"};
+// What a screen reader calls each command: the words its painted caption shows.
+const char* const kCommandNames[] = {"Add Bonus", "Edit Bonus", "Remove Bonus", "Save", "Exit"};
 
 const char* const kInitialDescription[] = {
     "Write description of current item, this ", "desciption will appear when player ",
@@ -59,10 +62,6 @@ void ItemSheet::BuildControls() {
     m_nameLabel->setGeometry(232, 16, 201, 17);
     m_nameLabel->setAutoFillBackground(true);
     m_nameLabel->setTextFormat(Qt::PlainText);
-    QPalette blackOnWhite = m_nameLabel->palette();
-    blackOnWhite.setColor(QPalette::Window, Qt::white);
-    blackOnWhite.setColor(QPalette::WindowText, Qt::black);
-    m_nameLabel->setPalette(blackOnWhite);
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("icon"));
     m_icon->setGeometry(25, 25, 40, 40);
@@ -87,8 +86,27 @@ void ItemSheet::BuildControls() {
     setTabOrder(m_classBox, m_descriptionBox);
     setTabOrder(m_descriptionBox, m_priceField);
     setTabOrder(m_priceField, m_stackField);
+    // Then the commands, in the order the sheet shows them, so that the keyboard alone reaches every one.
+    QWidget* previous = m_stackField;
+    for (HoverButton* command : m_commandButtons) {
+        setTabOrder(previous, command);
+        previous = command;
+    }
+    // The sheet opens with the type chosen for typing, as the first of its fields.
+    m_typeBox->setFocus();
     m_priceField->setText(QStringLiteral("0"));
     m_stackField->setText(QStringLiteral("1"));
+    // Each field stands on its painted white box and is named after the label painted beside it.
+    const std::pair<QWidget*, const char*> fields[] = {
+        {m_nameLabel, "Name"},          {m_typeBox, "Type"},
+        {m_classBox, "Avatar Class"},   {m_descriptionBox, "Description"},
+        {m_priceField, "Price"},        {m_stackField, "Stack"},
+        {m_bonusList, "Item Use Bonus"}};
+    const QPalette fieldPalette = FieldPalette(palette());
+    for (const auto& [field, name] : fields) {
+        field->setPalette(fieldPalette);
+        field->setAccessibleName(QLatin1String(name));
+    }
 }
 
 void ItemSheet::ShowSheetDescription() {
@@ -100,9 +118,10 @@ void ItemSheet::ShowSheetDescription() {
 
 void ItemSheet::BuildHoverButtons(const SheetPictures& pictures) {
     for (int i = 0; i < static_cast<int>(m_commandButtons.size()); ++i) {
-        m_commandButtons[i] =
-            new HoverButton(QLatin1String(kHoverButtonNames[i]), SheetArtwork::CaptionButtonRect(i).size(), this);
+        m_commandButtons[i] = new HoverButton(QLatin1String(kHoverButtonNames[i]), QLatin1String(kCommandNames[i]),
+                                              SheetArtwork::CaptionButtonRect(i).size(), this);
         m_commandButtons[i]->SetPicture(pictures.litCaptions[i], pictures.litOrigins[i]);
+        connect(m_commandButtons[i], &HoverButton::pointerMovedOutsideLit, this, &ItemSheet::PointerMovedOverSheet);
     }
     connect(m_commandButtons[0], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::AddBonus));
     connect(m_commandButtons[1], &HoverButton::clicked, this, Guarded(m_desktop, this, &ItemSheet::EditBonus));
@@ -158,7 +177,7 @@ void ItemSheet::PointerMovedOverSheet(const QPoint& point) {
     HideHoverButtons();
     for (HoverButton* button : m_commandButtons) {
         if (button->StrictlyContains(point)) {
-            button->show();
+            button->SetPointedAt(true);
             return;
         }
     }
@@ -166,7 +185,7 @@ void ItemSheet::PointerMovedOverSheet(const QPoint& point) {
 
 void ItemSheet::HideHoverButtons() {
     for (HoverButton* button : m_commandButtons)
-        button->hide();
+        button->SetPointedAt(false);
 }
 
 ItemVocabulary::TypeIndex ItemSheet::SelectedType() const {

@@ -45,6 +45,7 @@ void ItemSheet::OpenExistingItem() {
 // The item's fields into the controls; a part that no file gave keeps what the sheet shows.
 void ItemSheet::ShowItem() {
     m_nameLabel->setText(TextCodec::FromName(m_item.itemName));
+    m_icon->setAccessibleName(m_nameLabel->text());
     SelectType(m_item.type);
     FillClassChoice();
     m_loadedPrice = FileText::FromBytes(m_item.price);

@@ -1,14 +1,18 @@
 #include "ui/widgets/HoverButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-HoverButton::HoverButton(const QString& name, const QSize& size, QWidget* parent) : QWidget(parent) {
+HoverButton::HoverButton(const QString& name, const QString& caption, const QSize& size, QWidget* parent)
+    : QAbstractButton(parent) {
     setObjectName(name);
+    setAccessibleName(caption);
     setFixedSize(size);
     setCursor(Qt::PointingHandCursor);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    hide();
+    setMouseTracking(true);
+    // A click gives no focus: the focus would light the caption, and an unlit one takes no click.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void HoverButton::SetPicture(const QPixmap& picture, const QPoint& origin) {
@@ -17,7 +21,16 @@ void HoverButton::SetPicture(const QPixmap& picture, const QPoint& origin) {
     update();
 }
 
+void HoverButton::SetPointedAt(bool pointedAt) {
+    if (pointedAt == m_pointedAt)
+        return;
+    m_pointedAt = pointedAt;
+    update();
+}
+
 void HoverButton::paintEvent(QPaintEvent*) {
+    if (!IsLit())
+        return;
     QPainter painter(this);
     painter.drawPixmap(m_origin - pos(), m_picture);
 }
@@ -28,13 +41,21 @@ bool HoverButton::StrictlyContains(const QPoint& point) const {
            point.y() < area.top() + area.height();
 }
 
-void HoverButton::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+bool HoverButton::hitButton(const QPoint& position) const {
+    return IsLit() && rect().contains(position);
 }
 
-void HoverButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click && isVisible())
-        Q_EMIT clicked();
+void HoverButton::mouseMoveEvent(QMouseEvent* event) {
+    // A lit caption keeps every movement over it; an unlit one lets the sheet's rule decide, as the background does.
+    if (!m_pointedAt)
+        Q_EMIT pointerMovedOutsideLit(mapToParent(event->position().toPoint()));
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void HoverButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

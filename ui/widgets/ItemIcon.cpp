@@ -46,16 +46,6 @@ bool TooLargeToLoad(const QSize& size) {
     return size.isValid() && std::uint64_t(size.width()) * std::uint64_t(size.height()) * 4 > PictureBytesLimit();
 }
 
-// A plain bitmap as Qt's reader would give it, read without it; a null image for any other file.
-QImage ReadPlainPicture(const std::string& bytes) {
-    const std::optional<IconPixels> plain = ReadPlainBitmap(bytes, PictureBytesLimit());
-    if (!plain)
-        return QImage();
-    const QImage view(reinterpret_cast<const uchar*>(plain->rgb.data()), plain->width, plain->height,
-                      QImage::Format_RGB32);
-    return view.copy();
-}
-
 // Windows draws a 32-bit bitmap whose alpha is nowhere set as opaque: its fourth byte is then no alpha at all.
 QImage OpaqueWithoutAlpha(QImage picture) {
     if (picture.format() != QImage::Format_ARGB32)
@@ -88,9 +78,8 @@ ItemIcon ReadItemIcon(const std::string& path) {
     if (JudgeIconBitmap(bytes.substr(0, kIconHeadBytes), bytes.size()).verdict == IconVerdict::CutShort)
         return {QPixmap(), QStringLiteral("Item ICON file = %1 cannot be read: the file is cut short.").arg(shownPath)};
     QSize claimedSize;
-    QImage picture = ReadPlainPicture(bytes);
-    if (picture.isNull())
-        picture = ReadPicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), shownPath, claimedSize);
+    QImage picture =
+        ReadPicture(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), shownPath, claimedSize);
     if (!picture.isNull())
         return {Transparent(OpaqueWithoutAlpha(std::move(picture))), QString()};
     if (TooLargeToLoad(claimedSize))
