@@ -1,9 +1,12 @@
 #include "ui/widgets/FocusedWheelComboBox.h"
 
+#include "ui/widgets/ChoiceAccessible.h"
+
 #include <QWheelEvent>
 
 FocusedWheelComboBox::FocusedWheelComboBox(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    InstallChoiceAccessibility();
 }
 
 void FocusedWheelComboBox::wheelEvent(QWheelEvent* event) {
