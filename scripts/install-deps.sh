@@ -5,7 +5,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation
     nlohmann-json3-dev)
-test=(libgtest-dev googletest clang-format)
+test=(libgtest-dev googletest clang-format xvfb xauth dbus at-spi2-core python3-pyatspi)
 run=(xvfb xauth)
 bench=(libbenchmark-dev libx11-dev xvfb xauth x11-utils valgrind)
 fuzz=(clang libclang-rt-14-dev)

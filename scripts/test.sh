@@ -21,6 +21,8 @@ echo "== Linux suite"
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+echo "== The sheet as a screen reader finds it (the accessibility bus under a virtual display)"
+scripts/check-accessibility.sh build/app/brindlework
 leg_done "Linux suite"
 
 echo "== Linux suite under AddressSanitizer and UndefinedBehaviorSanitizer"
