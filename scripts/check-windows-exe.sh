@@ -116,3 +116,28 @@ for file in SERVER/Œuf.ITM CLIENT/Œuf.ITM CLIENT/Œuf.BMP; do
     [ -f "$work/new/$file" ] || wine_fail "the new item's $file is missing"
 done
 check "the picture dialog opens on RESOURCES; Œuf.bmp became the item Œuf with its three files"
+
+# 7. A white-on-black high-contrast scheme in the prefix's registry: the fields on the sheet's painted white boxes
+#    keep its black on white, where white text on the white boxes and black fields inside them could not be read.
+colours=(Window "0 0 0" WindowText "255 255 255" ButtonFace "0 0 0" ButtonText "255 255 255" Hilight "0 255 255"
+    HilightText "0 0 0" GrayText "63 242 63" Menu "0 0 0" MenuText "255 255 255" InfoWindow "0 0 0"
+    InfoText "255 255 255" Background "0 0 0" WindowFrame "255 255 255" ButtonShadow "128 128 128")
+for ((i = 0; i < ${#colours[@]}; i += 2)); do
+    "$wine" reg add 'HKCU\Control Panel\Colors' /v "${colours[i]}" /t REG_SZ /d "${colours[i + 1]}" /f >/dev/null 2>&1
+done
+cp -r "$sample" "$work/contrast"
+start "$work/contrast.status" "$wine" "$exe" "$(wine_path "$work/contrast/RubyRing.ITM")"
+sheet=$(find_window '^Quorvane - Brindlework')
+[ -n "$sheet" ] || wine_fail "brindlework.exe showed no sheet under the high-contrast scheme"
+sleep 1
+shoot "$sheet" "$work/windows-high-contrast.png"
+# Inside the price, description and bonus boxes, away from their text: the box's white.
+for spot in 390,165 150,380 420,390; do
+    colour=$(convert "$work/windows-high-contrast.png" -format "%[pixel:p{$spot}]" info:)
+    [ "$colour" = "white" ] || [ "$colour" = "srgb(255,255,255)" ] ||
+        wine_fail "under white on black, the sheet shows $colour at $spot, inside a white box"
+done
+point "$sheet" 534 398 && xdotool click 1
+ended "$work/contrast.status" || wine_fail "Exit did not end the editor under the high-contrast scheme"
+"$wine" reg delete 'HKCU\Control Panel\Colors' /f >/dev/null 2>&1 || true
+check "under a white-on-black scheme the fields keep the sheet's black on white ($work/windows-high-contrast.png)"
