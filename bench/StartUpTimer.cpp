@@ -31,7 +31,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr double kRatioGoal = 1.15;
+constexpr double kRatioGoal = 1.2;
 constexpr double kMemoryGoalMiB = 4.0;
 constexpr double kGiveUpSeconds = 30.0;
 
