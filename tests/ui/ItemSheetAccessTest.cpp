@@ -49,10 +49,14 @@ double Luminance(const QColor& colour) {
     return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) + 0.0722 * channel(colour.blue());
 }
 
-// How far the text drawn in the widget stands out from its ground: the contrast ratio of the ground (its most
+// How far the text drawn in the widget stands out from its ground, as the window shows it: the contrast ratio of the ground (its most
 // common colour) and the pixel of the most different luminance.
 double TextContrast(QWidget& widget) {
-    const QImage shown = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // As the window shows it, with whatever lies behind the widget.
+    QWidget& window = *widget.window();
+    const QImage shown = window.grab(QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size()))
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> counts;
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x)
@@ -157,7 +161,7 @@ TEST_F(ItemSheetTest, EachFieldsTextStandsOutFromItsBoxInEveryColourScheme) {
         }
         OnBonusDialog(
             [name = name](BonusDialog& dialog) {
-                for (const char* control : {"kindBox", "valueBox"})
+                for (const char* control : {"kindLabel", "kindBox", "valueLabel", "valueBox"})
                     EXPECT_GE(TextContrast(*dialog.findChild<QWidget*>(QLatin1String(control))), 7.0)
                         << name << ": " << control;
             },

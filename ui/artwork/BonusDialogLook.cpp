@@ -71,6 +71,7 @@ void PaintArrow(QPainter& painter, const QRectF& box, bool up, bool enabled) {
 QString StyleSheet() {
     return QStringLiteral(R"(
 QDialog { background: white; }
+QLabel { color: #1a1a1a; }
 QComboBox, QLineEdit {
     background: white;
     border: 1px solid #7a7a7a;
@@ -94,6 +95,7 @@ QComboBox:disabled, QLineEdit:disabled { background: #f4f4f4; border-color: #c4c
 QComboBox:hover, QLineEdit:hover { border-color: #0078d7; }
 QComboBox QAbstractItemView {
     background: white;
+    color: #1a1a1a;
     border: 1px solid #7a7a7a;
     selection-background-color: #0078d7;
     selection-color: white;

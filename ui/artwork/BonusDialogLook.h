@@ -24,7 +24,8 @@ QSize WindowSize(const QPixmap& picture);
 // The small solid arrow of an arrow button, centred in box, greyed when the button is disabled.
 void PaintArrow(QPainter& painter, const QRectF& box, bool up, bool enabled);
 
-// Flat single-line borders on white for the kind list and the number box, and light flat buttons.
+// Flat single-line borders on white for the kind list and the number box, and light flat buttons; dark text on
+// white throughout, whatever the desktop's colour scheme.
 QString StyleSheet();
 
 } // namespace BonusDialogLook
