@@ -49,8 +49,8 @@ double Luminance(const QColor& colour) {
     return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) + 0.0722 * channel(colour.blue());
 }
 
-// How far the text drawn in the widget stands out from its ground, as the window shows it: the contrast ratio of the ground (its most
-// common colour) and the pixel of the most different luminance.
+// How far the text drawn in the widget stands out from its ground, as the window shows it: the contrast ratio of the
+// ground (its most common colour) and the pixel of the most different luminance.
 double TextContrast(QWidget& widget) {
     // As the window shows it, with whatever lies behind the widget.
     QWidget& window = *widget.window();
