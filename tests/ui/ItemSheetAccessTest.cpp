@@ -155,7 +155,9 @@ TEST_F(ItemSheetTest, EachFieldsTextStandsOutFromItsBoxInEveryColourScheme) {
         for (QWidget* field :
              std::initializer_list<QWidget*>{&Child<QWidget>("nameLabel"), &Type(), &Class(),
                                              &Child<QWidget>("descriptionBox"), &Price(), &Stack(), &Bonuses()}) {
-            EXPECT_GE(TextContrast(*field), 7.0) << name << ": " << field->objectName().toStdString();
+            // A list lays its rows out in a later turn of the event loop.
+            EXPECT_TRUE(QTest::qWaitFor([field = field] { return TextContrast(*field) >= 7.0; }, 2000))
+                << name << ": " << field->objectName().toStdString() << " at " << TextContrast(*field);
             EXPECT_EQ(field->grab().toImage().pixelColor(field->width() - 2, field->height() - 2), QColor(Qt::white))
                 << name << ": " << field->objectName().toStdString() << " stands on the painted white box";
         }
