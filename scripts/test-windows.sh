@@ -88,6 +88,7 @@ wine_stop
 # second byte of a character can be that of a backslash, and the Cyrillic one. The file layer, the command line,
 # the item files and the two command-line programs are tested at each, and the real editor is driven at 932.
 wine_make_locales
+wine_keep_server
 launcher="$build/tests/app/start_with_command_line.exe"
 for entry in "${wine_code_pages[@]}"; do
     locale=${entry%%:*} page=${entry#*:}

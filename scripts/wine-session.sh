@@ -51,9 +51,17 @@ wine_start() {
     done
 }
 
-# Ends every program of the prefix.
+# Ends every program of the prefix, and waits until its server is gone: a program started while the server is
+# still going away loses its connection to it.
 wine_stop() {
     [ -z "${WINEPREFIX:-}" ] || [ -z "$wineserver" ] || "$wineserver" -k >/dev/null 2>&1 || true
+    [ -z "${WINEPREFIX:-}" ] || [ -z "$wineserver" ] || "$wineserver" -w >/dev/null 2>&1 || true
+}
+
+# Keeps the prefix's server running between programs until wine_stop: a server that ends a few seconds after its
+# last program drops a program that starts just then.
+wine_keep_server() {
+    "$wineserver" -p >/dev/null 2>&1 || true
 }
 
 # The Windows name of an absolute Linux path: Wine's drive Z: is the Linux root.
