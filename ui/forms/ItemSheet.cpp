@@ -3,6 +3,7 @@
 #include "base/CommandLine.h"
 #include "platform/Desktop.h"
 #include "platform/ErrorHandler.h"
+#include "platform/SheetWindowKind.h"
 #include "ui/artwork/FieldPalette.h"
 #include "ui/artwork/SheetArtwork.h"
 #include "ui/artwork/SheetFont.h"
@@ -40,7 +41,7 @@ QComboBox* MakeChoice(const char* name, int left, int top, QWidget* parent) {
 } // namespace
 
 ItemSheet::ItemSheet(Desktop& desktop, const std::vector<std::string>& arguments, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), m_desktop(desktop) {
+    : QWidget(parent, SheetWindowKind()), m_desktop(desktop) {
     setObjectName(QStringLiteral("itemSheet"));
     setWindowTitle(QStringLiteral("Quorvane - Brindlework item editor"));
     setFixedSize(SheetArtwork::kSheetSize);

@@ -1,0 +1,5 @@
+#include "platform/SheetWindowKind.h"
+
+Qt::WindowFlags SheetWindowKind() {
+    return Qt::Window | Qt::FramelessWindowHint;
+}
