@@ -1,9 +1,11 @@
-// Start-up stopwatch for two window programs on an X display (Xvfb): the time from starting a process to its
-// window showing text in a given box, and the process's peak resident memory at that moment. The two programs
-// are started in turn, one warm-up start each and then the given number of measured starts, so that both see
-// the same load on a busy machine; the medians, their ratio and the memory difference are printed with the goals.
+// Start-up stopwatch for window programs on an X display (Xvfb): the time from starting a process to its window
+// showing text in a given box, and the process's peak resident memory at that moment. The programs are started in
+// turn, one warm-up start each and then the given number of measured starts, so that all see the same load on a
+// busy machine; the medians, their ratios and the memory difference are printed with the goals.
 //
-// Usage: startup_timer RUNS X Y W H -- EDITOR ARGS... -- BARE ARGS...
+// Usage: startup_timer RUNS X Y W H -- EDITOR ARGS... -- BARE ARGS... [-- FLOOR ARGS...]
+// With a floor (Windows programs under Wine: the editor, the bare Qt window and a bare window of the system's own),
+// both are set against the floor in wall time alone, as the Wine server's work for a process is not the process's.
 // The box (X, Y, W, H in window pixels) counts as showing text when its top and bottom rows are light (painted,
 // not the black root of "Xvfb -br") and some pixel inside is dark (the letters).
 
@@ -33,6 +35,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double kRatioGoal = 1.2;
 constexpr double kMemoryGoalMiB = 4.0;
+constexpr double kFloorRatioGoal = 3.0;
 constexpr double kGiveUpSeconds = 30.0;
 
 struct Box {
@@ -206,6 +209,28 @@ const char* Verdict(bool met) {
     return met ? "met" : "NOT MET";
 }
 
+double MedianMilliseconds(const Program& program) {
+    return Median<double>(program.starts, &Start::milliseconds);
+}
+
+void PrintFloorReport(const Program& editor, const Program& bare, const Program& floor) {
+    std::printf("start-up under Wine: process start to the window showing the item's name, %zu runs each, taken in "
+                "turn\n",
+                editor.starts.size());
+    for (const Program* program : {&editor, &bare, &floor}) {
+        std::vector<double> times;
+        for (const Start& start : program->starts)
+            times.push_back(start.milliseconds);
+        std::sort(times.begin(), times.end());
+        std::printf("  %-7s median %7.1f ms   (fastest %.1f, slowest %.1f)\n", program->name.c_str(),
+                    MedianMilliseconds(*program), times.front(), times.back());
+    }
+    const double ratio = MedianMilliseconds(editor) / MedianMilliseconds(floor);
+    std::printf("  editor / floor   %.2f x   goal: within %.0f x of the bare Win32 window: %s\n", ratio,
+                kFloorRatioGoal, Verdict(ratio <= kFloorRatioGoal));
+    std::printf("  bare Qt / floor  %.2f x\n", MedianMilliseconds(bare) / MedianMilliseconds(floor));
+}
+
 void PrintReport(const Program& editor, const Program& bare) {
     const std::size_t runs = editor.starts.size();
     std::printf("start-up: process start to the window showing the item's name, %zu runs each, taken in turn\n", runs);
@@ -227,19 +252,25 @@ void PrintReport(const Program& editor, const Program& bare) {
                 kMemoryGoalMiB, Verdict(editorMiB - bareMiB <= kMemoryGoalMiB));
 }
 
-bool ReadArguments(int argc, char** argv, int& runs, Box& box, Program& editor, Program& bare) {
+// The programs in the order given: the editor, the bare window and, where given, the floor.
+bool ReadArguments(int argc, char** argv, int& runs, Box& box, std::vector<Program>& programs) {
     if (argc < 10 || std::strcmp(argv[6], "--") != 0)
         return false;
     runs = std::atoi(argv[1]);
     box = {std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])};
-    Program* filling = &editor;
+    const char* names[] = {"editor", "bare", "floor"};
+    programs.push_back({names[0], {}, {}});
     for (int i = 7; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0 && filling == &editor)
-            filling = &bare;
+        if (std::strcmp(argv[i], "--") != 0)
+            programs.back().arguments.push_back(argv[i]);
+        else if (programs.size() < 3)
+            programs.push_back({names[programs.size()], {}, {}});
         else
-            filling->arguments.push_back(argv[i]);
+            return false;
     }
-    return runs > 0 && box.width > 0 && box.height > 2 && !editor.arguments.empty() && !bare.arguments.empty();
+    const bool allGiven = std::all_of(programs.begin(), programs.end(),
+                                      [](const Program& program) { return !program.arguments.empty(); });
+    return runs > 0 && box.width > 0 && box.height > 2 && programs.size() >= 2 && allGiven;
 }
 
 } // namespace
@@ -247,10 +278,10 @@ bool ReadArguments(int argc, char** argv, int& runs, Box& box, Program& editor, 
 int main(int argc, char** argv) {
     int runs = 0;
     Box box{};
-    Program editor{"editor", {}, {}};
-    Program bare{"bare", {}, {}};
-    if (!ReadArguments(argc, argv, runs, box, editor, bare)) {
-        std::fprintf(stderr, "usage: startup_timer RUNS X Y W H -- EDITOR ARGS... -- BARE ARGS...\n");
+    std::vector<Program> programs;
+    if (!ReadArguments(argc, argv, runs, box, programs)) {
+        std::fprintf(stderr,
+                     "usage: startup_timer RUNS X Y W H -- EDITOR ARGS... -- BARE ARGS... [-- FLOOR ARGS...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -261,18 +292,20 @@ int main(int argc, char** argv) {
     // A window may vanish between finding it and reading it.
     XSetErrorHandler(IgnoreXError);
     for (int round = 0; round <= runs; ++round) {
-        // The order changes every round, so that neither program always follows the other.
-        Program* first = round % 2 ? &bare : &editor;
-        Program* second = round % 2 ? &editor : &bare;
-        for (Program* program : {first, second}) {
-            const std::optional<Start> start = TimeOneStart(display, *program, box);
+        // The order turns every round, so that no program always follows the same one.
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            Program& program = programs[(i + static_cast<std::size_t>(round)) % programs.size()];
+            const std::optional<Start> start = TimeOneStart(display, program, box);
             if (!start)
                 return 1;
             if (round > 0)
-                program->starts.push_back(*start);
+                program.starts.push_back(*start);
         }
     }
-    PrintReport(editor, bare);
+    if (programs.size() == 3)
+        PrintFloorReport(programs[0], programs[1], programs[2]);
+    else
+        PrintReport(programs[0], programs[1]);
     XCloseDisplay(display);
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Release and prints, from one run, the editor's start-up time and peak memory against a bare Qt window of
-# the same size, its open and save times for a large item and one ten times smaller, and the processor time of
-# brindlework-check on projects of 10,000 and 1,000 items, each with its goal.
+# the same size (and, where Wine is installed, the Windows zip's start-up against a bare Win32 window), its open
+# and save times for a large item and one ten times smaller, and the processor time of brindlework-check on
+# projects of 10,000 and 1,000 items, each with its goal.
 # Usage: scripts/bench.sh [RUNS]   (start-ups per program, 20 by default; the scale figures take 5 runs each)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,6 +67,11 @@ echo
     -- "$build/app/brindlework" "$scratch/Quest/RubyRing.ITM" \
     -- "$build/bench/bare_window" RubyRing
 echo
+# Where Wine is installed, the Windows zip's editor too, against the least a Windows program does to show a window.
+if [ -x /usr/lib/wine/wine64 ] || command -v wine64 >/dev/null; then
+    scripts/bench-wine.sh "$scratch" "$runs"
+    echo
+fi
 "$build/bench/scale_driver" "$scratch/scale" 5
 echo
 echo "description: a huge description of lines of some twenty bytes in the real window, each size in a process of its own"
