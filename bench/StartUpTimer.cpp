@@ -292,7 +292,7 @@ int main(int argc, char** argv) {
     // A window may vanish between finding it and reading it.
     XSetErrorHandler(IgnoreXError);
     for (int round = 0; round <= runs; ++round) {
-        // The order turns every round, so that no program always follows the same one.
+        // The order turns every round, so that each program comes first, and last, as often as the others.
         for (std::size_t i = 0; i < programs.size(); ++i) {
             Program& program = programs[(i + static_cast<std::size_t>(round)) % programs.size()];
             const std::optional<Start> start = TimeOneStart(display, program, box);
