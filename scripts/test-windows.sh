@@ -34,7 +34,7 @@ cmake --build --preset windows-host --target sheet_artwork_baker brindlework
 
 # The programs' icon is committed, packed from the baker's pictures: each of its pictures must be what the baker
 # paints today, to one level of rounding: the painting's blends round a level differently on another processor
-# (the committed icon and a baker on an AVX2 Xeon differ so, in a few edge pixels).
+# (the committed icon and the pictures of a baker on another machine, an AMD EPYC, differed so in a few edge pixels).
 packed=$(mktemp -d)
 icotool -x -o "$packed" cmake/windows/brindlework.ico
 pictures=0
