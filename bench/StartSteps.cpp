@@ -5,6 +5,7 @@
 //
 // Usage: start_steps bare TEXT | start_steps sheet ITEM_FILE
 
+#include "bench/BareWindow.h"
 #include "bench/SilentDesktop.h"
 #include "platform/EditorApplication.h"
 #include "ui/artwork/BakedArtwork.h"
@@ -13,7 +14,6 @@
 
 #include <QFontDatabase>
 #include <QLabel>
-#include <QPalette>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
@@ -88,21 +88,6 @@ private:
     bool m_named = false;
 };
 
-std::unique_ptr<QWidget> BareWindow(const char* text) {
-    auto window = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
-    window->setFixedSize(632, 426);
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-    auto* name = new QLabel(window.get());
-    name->setObjectName(QStringLiteral("nameLabel"));
-    name->setGeometry(232, 16, 201, 17);
-    name->setText(QString::fromLocal8Bit(text));
-    return window;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -132,7 +117,7 @@ int main(int argc, char** argv) {
     if (sheet)
         window = std::make_unique<ItemSheet>(desktop, std::vector<std::string>{argv[2]});
     else
-        window = BareWindow(argv[2]);
+        window = MakeBareWindow(QString::fromLocal8Bit(argv[2]));
     steps.Mark("window built");
     window->show();
     steps.Mark("window shown (native window made)");

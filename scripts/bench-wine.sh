@@ -15,11 +15,7 @@ scripts/install-deps.sh build windows >/dev/null
 qt=$(scripts/qt-windows.sh)
 cmake --preset windows-host >/dev/null
 cmake --build --preset windows-host --target sheet_artwork_baker >/dev/null
-# A build folder of the leg without Qt is made anew: its cache would keep that choice and toolchain.
-[ ! -f "$build/CMakeCache.txt" ] || grep -q '^QT_CHAINLOAD_TOOLCHAIN_FILE' "$build/CMakeCache.txt" ||
-    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
-BRINDLE_QT_WINDOWS_PREFIX="$qt" cmake --preset windows -DBRINDLE_WITH_QT=ON -DBRINDLE_WINE="$wine" \
-    -DBRINDLE_BENCHMARKS=ON >/dev/null
+scripts/windows-configure.sh "$qt" "$wine" -DBRINDLE_BENCHMARKS=ON
 cmake --build --preset windows --target brindlework brindlework-check brindlework-table bare_window \
     bare_win32_window start_steps >/dev/null
 zip=$(scripts/package-windows.sh "$build" "$qt")

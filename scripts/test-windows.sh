@@ -50,10 +50,7 @@ rm -rf "$packed"
 [ "$pictures" = "$(ls "$host"/ui/baked_artwork/ProgramIcon*.png | wc -l)" ] ||
     wine_fail "cmake/windows/brindlework.ico holds $pictures pictures, not one of each size the baker paints: run scripts/program-icon.sh $host/ui/baked_artwork cmake/windows/brindlework.ico"
 
-# A build folder of the earlier leg without Qt is made anew: its cache would keep that choice and toolchain.
-[ ! -f "$build/CMakeCache.txt" ] || grep -q '^QT_CHAINLOAD_TOOLCHAIN_FILE' "$build/CMakeCache.txt" ||
-    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
-BRINDLE_QT_WINDOWS_PREFIX="$qt" cmake --preset windows -DBRINDLE_WITH_QT=ON -DBRINDLE_WINE="$wine" >/dev/null
+scripts/windows-configure.sh "$qt" "$wine"
 cmake --build --preset windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
